@@ -1,0 +1,52 @@
+#pragma once
+
+#include "MessageBoxes.h"
+#include "StartResult.h"
+#include "TrayIcon.h"
+
+#include <QDateTime>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QDialog;
+class QMenu;
+
+// What the file-open dialog is asked; the answer is the chosen file's full path, empty when cancelled.
+struct OpenFileRequest {
+    QString title;
+    QString initialFolder;
+    QString filter; // "Caption|pattern|Caption|pattern…", as the callers write it
+    int filterIndex = 1; // 1-based
+};
+
+// Everything modal or outside the process goes through here, so that tests can script it.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal boxes. messageBox answers vbOK, vbYes or vbNo; inputBox answers "" when cancelled.
+    virtual int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                           const QString& caption) = 0;
+    virtual QString inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) = 0;
+    virtual QString openFileName(const OpenFileRequest& request) = 0;
+    // Shows one of the program's own dialogs modally and answers its result code.
+    virtual int execDialog(QDialog& dialog) = 0;
+    virtual void popupMenu(QMenu& menu, const QPoint& globalPosition) = 0;
+    virtual void beep() = 0;
+
+    // Time and chance.
+    virtual QDateTime now() const = 0;
+    virtual void randomize() = 0;
+    virtual double rnd() = 0; // 0 <= r < 1
+
+    // Processes and the desktop.
+    virtual StartResult startProgram(const QString& commandLine) = 0;
+    virtual bool anotherCopyRunning() = 0;
+    virtual TrayIcon& tray() = 0;
+    virtual QRect screenArea() const = 0; // pixels, the primary screen
+    virtual QPoint cursorPosition() const = 0;
+
+    // A whole number from low to high, both included.
+    int randomBetween(int low, int high) { return low + static_cast<int>(rnd() * (high - low + 1)); }
+};

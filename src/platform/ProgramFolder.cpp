@@ -1,0 +1,22 @@
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+QString programFolder() {
+    const QString fromEnvironment = qEnvironmentVariable("PENSOIR_DIR");
+    if (!fromEnvironment.isEmpty()) return QDir::cleanPath(fromEnvironment);
+
+    const QDir executableFolder(QCoreApplication::applicationDirPath());
+    if (executableFolder.exists(QStringLiteral("Mnemos")) || executableFolder.exists(QStringLiteral("Menus")))
+        return executableFolder.absolutePath();
+
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return QDir::cleanPath(data);
+}
+
+QString memoFolder() { return programFolder() + QStringLiteral("/Mnemos"); }
+
+QString launcherFolder() { return programFolder() + QStringLiteral("/Menus"); }

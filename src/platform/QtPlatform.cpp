@@ -1,0 +1,131 @@
+#include "QtPlatform.h"
+
+#include "ProgramFolder.h"
+#include "ProgramStarter.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "All Files (*.*)|*.*|Exécutables (*.exe)|*.exe" → Qt's ";;"-separated filters, one per pair.
+QStringList qtFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString caption = parts[i];
+        const qsizetype open = caption.indexOf(QLatin1Char('('));
+        if (open >= 0) caption = caption.left(open).trimmed();
+        filters << caption + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() : random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+
+QtPlatform::~QtPlatform() = default;
+
+int QtPlatform::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                           const QString& caption) {
+    QMessageBox box(qtIcon(icon), caption, text);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int answer = box.exec();
+    if (buttons == MessageButtons::YesNo) return answer == QMessageBox::Yes ? vbYes : vbNo;
+    return vbOK;
+}
+
+QString QtPlatform::inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) {
+    QInputDialog dialog;
+    dialog.setWindowTitle(caption);
+    // A bare carriage return breaks the line in the original input box.
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    dialog.setLabelText(shown);
+    dialog.setTextValue(defaultAnswer);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue();
+}
+
+QString QtPlatform::openFileName(const OpenFileRequest& request) {
+    QFileDialog dialog(nullptr, request.title, request.initialFolder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QStringList filters = qtFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+int QtPlatform::execDialog(QDialog& dialog) { return dialog.exec(); }
+
+void QtPlatform::popupMenu(QMenu& menu, const QPoint& globalPosition) { menu.popup(globalPosition); }
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+
+void QtPlatform::randomize() { random_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())); }
+
+double QtPlatform::rnd() { return random_.generateDouble(); }
+
+StartResult QtPlatform::startProgram(const QString& commandLine) { return lancerProgramme(commandLine); }
+
+bool QtPlatform::anotherCopyRunning() {
+    // One copy per program folder: two copies writing the same memo files is what must be warned about.
+    instanceLock_ = std::make_unique<QLockFile>(programFolder() + QStringLiteral("/.pensoir.lock"));
+    instanceLock_->setStaleLockTime(0);
+    if (instanceLock_->tryLock(0)) return false;
+    instanceLock_.reset();
+    return true;
+}
+
+TrayIcon& QtPlatform::tray() {
+    if (!tray_) tray_ = std::make_unique<QtTrayIcon>();
+    return *tray_;
+}
+
+QRect QtPlatform::screenArea() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QPoint QtPlatform::cursorPosition() const { return QCursor::pos(); }

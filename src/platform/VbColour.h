@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+
+#include <cstdint>
+
+// Colours are kept as the original program stored them: red in the low byte, then green, then blue.
+inline QColor vbColour(std::uint32_t value) {
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+inline std::uint32_t toVbColour(const QColor& colour) {
+    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
+           static_cast<std::uint32_t>(colour.blue()) << 16;
+}

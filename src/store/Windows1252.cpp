@@ -1,0 +1,55 @@
+#include "Windows1252.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace {
+
+struct Correspondance {
+    std::array<char16_t, 256> versUnicode{};
+    QHash<char16_t, std::uint8_t> versCode;
+
+    Correspondance() {
+        // Qt's decoder maps the five undefined bytes to U+0081… and back, so every byte survives.
+        QStringDecoder decoder("windows-1252");
+        for (int code = 0; code < 256; ++code) {
+            const char octet = static_cast<char>(code);
+            const QString caractère = decoder.decode(QByteArrayView(&octet, 1));
+            versUnicode[code] = caractère.isEmpty() ? u'?' : caractère.at(0).unicode();
+            versCode.insert(versUnicode[code], static_cast<std::uint8_t>(code));
+        }
+    }
+};
+
+const Correspondance& correspondance() {
+    static const Correspondance instance;
+    return instance;
+}
+
+} // namespace
+
+std::uint8_t codeWindows1252(char32_t character) {
+    if (character > 0xFFFF) return '?';
+    const auto& table = correspondance().versCode;
+    const auto found = table.constFind(static_cast<char16_t>(character));
+    return found == table.constEnd() ? std::uint8_t('?') : *found;
+}
+
+QChar caractèreWindows1252(std::uint8_t code) { return QChar(correspondance().versUnicode[code]); }
+
+QByteArray versWindows1252(const QString& texte) {
+    QByteArray octets;
+    octets.reserve(texte.size());
+    for (const char32_t character : texte.toUcs4()) octets.append(static_cast<char>(codeWindows1252(character)));
+    return octets;
+}
+
+QString depuisWindows1252(const QByteArray& octets) {
+    const auto& table = correspondance().versUnicode;
+    QString texte(octets.size(), Qt::Uninitialized);
+    QChar* sortie = texte.data();
+    for (const char octet : octets) *sortie++ = QChar(table[static_cast<std::uint8_t>(octet)]);
+    return texte;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+// Memo and launcher files hold one byte per character in Windows-1252. A character outside that set is
+// stored as '?'.
+std::uint8_t codeWindows1252(char32_t character);
+QChar caractèreWindows1252(std::uint8_t code);
+
+QByteArray versWindows1252(const QString& texte);
+QString depuisWindows1252(const QByteArray& octets);

@@ -1,0 +1,78 @@
+#include "FakePlatform.h"
+
+#include <QDialog>
+#include <QMenu>
+
+void FakeTray::add(const QIcon&, const QString& newTip) {
+    calls << QStringLiteral("add");
+    shown = true;
+    tip = newTip;
+}
+
+void FakeTray::modify(const QIcon&, const QString& newTip) {
+    calls << QStringLiteral("modify");
+    tip = newTip;
+}
+
+void FakeTray::remove() {
+    calls << QStringLiteral("remove");
+    shown = false;
+}
+
+int FakePlatform::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                             const QString& caption) {
+    const ShownMessage shown{text, buttons, icon, caption};
+    messages << shown;
+    if (onMessage) onMessage(shown);
+    if (buttons == MessageButtons::Ok) return vbOK;
+    if (answers.empty()) return vbNo;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString FakePlatform::inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) {
+    inputBoxes << ShownInput{prompt, caption, defaultAnswer};
+    if (inputs.empty()) return defaultAnswer;
+    QString answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+}
+
+QString FakePlatform::openFileName(const OpenFileRequest& request) {
+    fileRequests << request;
+    if (chosenFiles.empty()) return {};
+    QString answer = chosenFiles.front();
+    chosenFiles.pop_front();
+    return answer;
+}
+
+int FakePlatform::execDialog(QDialog& dialog) {
+    dialogsShown << dialog.objectName();
+    if (dialogHandlers.empty()) return QDialog::Rejected;
+    auto handler = std::move(dialogHandlers.front());
+    dialogHandlers.pop_front();
+    dialog.show();
+    const int result = handler(dialog);
+    dialog.hide();
+    return result;
+}
+
+void FakePlatform::popupMenu(QMenu& menu, const QPoint&) { menusShown << &menu; }
+
+double FakePlatform::rnd() {
+    if (randoms.empty()) {
+        // A fixed walk through [0, 1) so that unscripted draws still differ.
+        nextFixed_ += 0.381966;
+        if (nextFixed_ >= 1.0) nextFixed_ -= 1.0;
+        return nextFixed_;
+    }
+    const double value = randoms.front();
+    randoms.pop_front();
+    return value;
+}
+
+StartResult FakePlatform::startProgram(const QString& commandLine) {
+    started << commandLine;
+    return nextStart;
+}

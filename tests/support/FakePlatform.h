@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// One message box the program showed.
+struct ShownMessage {
+    QString text;
+    MessageButtons buttons;
+    MessageIcon icon;
+    QString caption;
+};
+
+struct ShownInput {
+    QString prompt;
+    QString caption;
+    QString defaultAnswer;
+};
+
+class FakeTray final : public TrayIcon {
+public:
+    bool isAvailable() const override { return available; }
+    void add(const QIcon& icon, const QString& tip) override;
+    void modify(const QIcon& icon, const QString& tip) override;
+    void remove() override;
+    void press(int message) {
+        if (onMouse) onMouse(message);
+    }
+
+    bool available = true;
+    bool shown = false;
+    QString tip;
+    QStringList calls; // "add", "modify", "remove" in order
+};
+
+// A scripted platform: answers are queued by the test, everything the program asks is recorded.
+// An unscripted Yes/No question answers No, an unscripted input box answers its default, and an
+// unscripted dialog is rejected, so no test ever waits on a real modal window.
+class FakePlatform final : public Platform {
+public:
+    int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                   const QString& caption) override;
+    QString inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) override;
+    QString openFileName(const OpenFileRequest& request) override;
+    int execDialog(QDialog& dialog) override;
+    void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
+    void beep() override { ++beeps; }
+
+    QDateTime now() const override { return clock; }
+    void randomize() override { ++randomizeCalls; }
+    double rnd() override;
+
+    StartResult startProgram(const QString& commandLine) override;
+    bool anotherCopyRunning() override { return otherCopy; }
+    TrayIcon& tray() override { return trayIcon; }
+    QRect screenArea() const override { return screen; }
+    QPoint cursorPosition() const override { return cursor; }
+
+    // Scripted answers.
+    std::deque<int> answers;            // message boxes with Yes/No
+    std::deque<QString> inputs;         // input boxes; an absent answer gives the default
+    std::deque<QString> chosenFiles;    // file-open dialogs; "" = cancelled
+    std::deque<double> randoms;         // rnd(); when empty, a fixed sequence
+    std::deque<std::function<int(QDialog&)>> dialogHandlers; // run while "shown", answer the result code
+    std::function<void(const ShownMessage&)> onMessage;    // runs when a box is shown
+    QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 29, 50));
+    bool otherCopy = false;
+    QRect screen = QRect(0, 0, 1280, 800);
+    QPoint cursor = QPoint(100, 100);
+    StartResult nextStart;
+
+    // Recorded.
+    QList<ShownMessage> messages;
+    QList<ShownInput> inputBoxes;
+    QList<OpenFileRequest> fileRequests;
+    QStringList dialogsShown; // object names, in order
+    QList<QMenu*> menusShown;
+    QStringList started;
+    FakeTray trayIcon;
+    int beeps = 0;
+    int randomizeCalls = 0;
+
+private:
+    double nextFixed_ = 0.5;
+};

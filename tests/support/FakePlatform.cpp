@@ -5,17 +5,20 @@
 
 void FakeTray::add(const QIcon&, const QString& newTip) {
     calls << QStringLiteral("add");
+    if (journal) *journal << QStringLiteral("tray:add");
     shown = true;
     tip = newTip;
 }
 
 void FakeTray::modify(const QIcon&, const QString& newTip) {
     calls << QStringLiteral("modify");
+    if (journal) *journal << QStringLiteral("tray:modify");
     tip = newTip;
 }
 
 void FakeTray::remove() {
     calls << QStringLiteral("remove");
+    if (journal) *journal << QStringLiteral("tray:remove");
     shown = false;
 }
 
@@ -23,6 +26,7 @@ int FakePlatform::messageBox(const QString& text, MessageButtons buttons, Messag
                              const QString& caption) {
     const ShownMessage shown{text, buttons, icon, caption};
     messages << shown;
+    journal << QStringLiteral("message:") + text;
     if (onMessage) onMessage(shown);
     if (buttons == MessageButtons::Ok) return vbOK;
     if (answers.empty()) return vbNo;
@@ -33,6 +37,7 @@ int FakePlatform::messageBox(const QString& text, MessageButtons buttons, Messag
 
 QString FakePlatform::inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) {
     inputBoxes << ShownInput{prompt, caption, defaultAnswer};
+    journal << QStringLiteral("input:") + prompt;
     if (inputs.empty()) return defaultAnswer;
     QString answer = inputs.front();
     inputs.pop_front();
@@ -49,6 +54,7 @@ QString FakePlatform::openFileName(const OpenFileRequest& request) {
 
 int FakePlatform::execDialog(QDialog& dialog) {
     dialogsShown << dialog.objectName();
+    journal << QStringLiteral("dialog:") + dialog.objectName();
     if (dialogHandlers.empty()) return QDialog::Rejected;
     auto handler = std::move(dialogHandlers.front());
     dialogHandlers.pop_front();
@@ -58,7 +64,9 @@ int FakePlatform::execDialog(QDialog& dialog) {
     return result;
 }
 
-void FakePlatform::popupMenu(QMenu& menu, const QPoint&) { menusShown << &menu; }
+void FakePlatform::popupMenu(QMenu& menu, const QPoint&) {
+    menusShown << &menu;
+}
 
 double FakePlatform::rnd() {
     if (randoms.empty()) {
@@ -74,5 +82,6 @@ double FakePlatform::rnd() {
 
 StartResult FakePlatform::startProgram(const QString& commandLine) {
     started << commandLine;
+    journal << QStringLiteral("start:") + commandLine;
     return nextStart;
 }

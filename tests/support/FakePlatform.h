@@ -34,6 +34,7 @@ public:
 
     bool available = true;
     bool shown = false;
+    QStringList* journal = nullptr;
     QString tip;
     QStringList calls; // "add", "modify", "remove" in order
 };
@@ -43,13 +44,18 @@ public:
 // unscripted dialog is rejected, so no test ever waits on a real modal window.
 class FakePlatform final : public Platform {
 public:
+    FakePlatform() { trayIcon.journal = &journal; }
+
     int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                    const QString& caption) override;
     QString inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) override;
     QString openFileName(const OpenFileRequest& request) override;
     int execDialog(QDialog& dialog) override;
     void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
-    void beep() override { ++beeps; }
+    void beep() override {
+        ++beeps;
+        journal << QStringLiteral("beep");
+    }
 
     QDateTime now() const override { return clock; }
     void randomize() override { ++randomizeCalls; }
@@ -62,12 +68,12 @@ public:
     QPoint cursorPosition() const override { return cursor; }
 
     // Scripted answers.
-    std::deque<int> answers;            // message boxes with Yes/No
-    std::deque<QString> inputs;         // input boxes; an absent answer gives the default
-    std::deque<QString> chosenFiles;    // file-open dialogs; "" = cancelled
-    std::deque<double> randoms;         // rnd(); when empty, a fixed sequence
+    std::deque<int> answers;         // message boxes with Yes/No
+    std::deque<QString> inputs;      // input boxes; an absent answer gives the default
+    std::deque<QString> chosenFiles; // file-open dialogs; "" = cancelled
+    std::deque<double> randoms;      // rnd(); when empty, a fixed sequence
     std::deque<std::function<int(QDialog&)>> dialogHandlers; // run while "shown", answer the result code
-    std::function<void(const ShownMessage&)> onMessage;    // runs when a box is shown
+    std::function<void(const ShownMessage&)> onMessage;      // runs when a box is shown
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 29, 50));
     bool otherCopy = false;
     QRect screen = QRect(0, 0, 1280, 800);
@@ -84,6 +90,8 @@ public:
     FakeTray trayIcon;
     int beeps = 0;
     int randomizeCalls = 0;
+    QStringList
+        journal; // "beep", "message:<text>", "input:<prompt>", "dialog:<name>", "start:<line>", in order
 
 private:
     double nextFixed_ = 0.5;

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Pensoir needs: to build and run it, or with --tests to run every test
+# too. As root it installs what is missing with apt-get; otherwise it names the missing packages.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev)
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool openbox trayer imagemagick
+        poppler-utils faketime fonts-dejavu-core)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get -o DPkg::Lock::Timeout=300 update -q
+apt-get -o DPkg::Lock::Timeout=300 install -y -q --no-install-recommends "${missing[@]}"

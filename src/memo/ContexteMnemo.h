@@ -1,0 +1,22 @@
+#pragma once
+
+#include "dialogs/EchangeSaisie.h"
+#include "platform/Platform.h"
+#include "store/TableAlarmes.h"
+
+#include <functional>
+
+// The state the whole program shares, owned by the main window and handed to every memo window.
+struct Contexte_Mnémo {
+    explicit Contexte_Mnémo(Platform& p) : plateforme(p) {}
+
+    Platform& plateforme;
+    Table_Alarmes alarmes;
+    Échange_Saisie saisie;
+    qint16 Icône_Choisie = -1;
+    bool Création_Mnémo = false;
+    bool Fermeture_En_Cours = false;
+
+    // Re-arms the alarm timer after a save; set by the main window.
+    std::function<void()> Prochaine_Alarme;
+};

@@ -1,0 +1,59 @@
+#include "FrmUtilitaires.h"
+
+#include "IconeProgramme.h"
+
+#include "platform/Twips.h"
+#include "platform/VbColour.h"
+#include "platform/WidgetGeometry.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QMenu>
+
+namespace {
+constexpr std::uint32_t VERT_PÂLE = 0x00C0FFC0;
+constexpr int INTERVALLE_ALARME_MS = 60000;
+} // namespace
+
+FrmUtilitaires::FrmUtilitaires(Platform& p, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), plateforme(p),
+      contexte(p) {
+    setObjectName(QStringLiteral("FrmUtilitaires"));
+    setWindowTitle(QStringLiteral("      Pensoir"));
+    setWindowIcon(Icône_Programme());
+    colorerFond(*this, vbColour(VERT_PÂLE));
+    Fixer_Largeur(LARGEUR_BOUTONS);
+
+    Timer1.setInterval(INTERVALLE_ALARME_MS);
+    contexte.Prochaine_Alarme = [this] { Prochaine_Alarme(); };
+    terminer = [] { QCoreApplication::exit(0); };
+
+    Créer_Boutons();
+    Créer_Liste();
+    Créer_Menu();
+}
+
+FrmUtilitaires::~FrmUtilitaires() = default;
+
+void FrmUtilitaires::Fixer_Largeur(int twips) {
+    setFixedSize(twipsToPixels(twips - BORDURE), twipsToPixels(HAUTEUR_CLIENT));
+}
+
+int FrmUtilitaires::Largeur() const {
+    return pixelsToTwips(width()) + BORDURE;
+}
+
+void FrmUtilitaires::Créer_Liste() {
+    // The memo list panel lies over the button column while it is shown.
+    FR_Liste = new QFrame(this);
+    FR_Liste->setObjectName(QStringLiteral("FR_Liste"));
+    placerEnTwips(*FR_Liste, 0, 0, 5205, 3135);
+    FR_Liste->hide();
+}
+
+void FrmUtilitaires::closeEvent(QCloseEvent* event) {
+    // Closing the main window by any means ends the program.
+    event->accept();
+    if (!terminé_) Form_Unload();
+}

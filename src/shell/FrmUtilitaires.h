@@ -1,0 +1,107 @@
+#pragma once
+
+#include "memo/ContexteMnemo.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+
+// The main window: loaded first, it brings the program up, owns the tray icon, its menu, the utility
+// buttons and every memo window, and ends the program when it is unloaded.
+class FrmUtilitaires : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmUtilitaires(Platform& plateforme, QWidget* parent = nullptr);
+    ~FrmUtilitaires() override;
+
+    static constexpr int NB_FENÊTRES = 1000;     // slot 0 unused
+    static constexpr int LARGEUR_BOUTONS = 1950; // twips, the button column only
+    static constexpr int LARGEUR_LISTE = 5300;   // twips, with the memo list beside it
+    static constexpr int BORDURE = 105;          // twips between outer and client width
+    static constexpr int HAUTEUR_CLIENT = 3195;
+
+    // Start-up and shut-down.
+    void Form_Load();
+    void Form_Unload();
+    void Fermeture_Mnémos();
+
+    // The notification area: action 0 adds the icon, 1 modifies it, 2 removes it. Without an icon or a
+    // tip the previous ones are sent again.
+    enum Action_Barre : int { NIM_ADD = 0, NIM_MODIFY = 1, NIM_DELETE = 2 };
+    void Icône_Barre(int action, const QIcon* icône = nullptr, const QString* bulle = nullptr);
+    void Souris_Barre(int message);
+    QString Bulle_Du_Jour() const;
+
+    // Steps of the start-up that the launcher, the memo reader and the alarm timer fill.
+    void Lecture_Menus();
+    void Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafraîchir);
+    void Prochaine_Alarme();
+
+    // Tray menu.
+    void Mnu_Fermer_Click();
+    void Mnu_Quit_Click();
+    void Mnu_Mnémo_Click();
+    void Mnu_Afficher_Click();
+
+    // Utility buttons.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+
+    // Width of the whole window in twips, as the list panel needs it.
+    void Fixer_Largeur(int twips);
+    int Largeur() const;
+
+    Platform& plateforme;
+    Contexte_Mnémo contexte;
+    std::array<QPointer<QWidget>, NB_FENÊTRES> Fenêtres_Mnémo;
+    qint16 Nb_Fenêtres = 0;
+    QTimer Timer1;
+
+    QMenu* MenuPopUp = nullptr;
+    QAction* Mnu_Fermer = nullptr;
+    QAction* Mnu_Quit = nullptr;
+    QAction* Mnu_Mnémo = nullptr;
+    QAction* Mnu_Afficher = nullptr;
+    QAction* Mnu_Lancer_0 = nullptr;
+
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command8 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command6 = nullptr;
+
+    QFrame* FR_Liste = nullptr;
+
+    // Ends the process once the shut-down sequence has run; tests replace it.
+    std::function<void()> terminer;
+    bool estTerminé() const { return terminé_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Créer_Boutons();
+    void Créer_Menu();
+    void Créer_Liste();
+
+    QIcon icôneBarre_;
+    QString bulleBarre_;
+    bool terminé_ = false;
+};

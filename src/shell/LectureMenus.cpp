@@ -1,0 +1,4 @@
+// The launcher entries of the tray menu.
+#include "FrmUtilitaires.h"
+
+void FrmUtilitaires::Lecture_Menus() {}

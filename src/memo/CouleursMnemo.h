@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+
+#include <array>
+#include <cstdint>
+
+inline constexpr std::uint32_t COULEUR_MNÉMO = 0x00FFFFC0;    // pale cyan, the memo frame
+inline constexpr std::uint32_t COULEUR_OPTIONS = 0x00C0FFFF;  // light yellow, the options panel
+inline constexpr std::uint32_t COULEUR_LÉGENDES = 0x00FF0000; // blue captions of the options panel
+
+// The 32 palette cells, red, green, blue.
+inline constexpr std::array<std::array<int, 3>, 32> PALETTE_MNÉMO = {{
+    {255, 255, 255}, {253, 254, 214}, {255, 255, 192}, {255, 255, 128}, {255, 255, 0},   {255, 224, 192},
+    {255, 192, 128}, {255, 128, 128}, {255, 0, 0},     {255, 0, 255},   {255, 128, 255}, {255, 192, 255},
+    {221, 254, 255}, {192, 255, 255}, {128, 255, 255}, {0, 255, 255},   {0, 0, 0},       {128, 128, 128},
+    {192, 192, 192}, {234, 234, 234}, {228, 236, 179}, {223, 215, 155}, {198, 218, 146}, {215, 255, 222},
+    {192, 255, 192}, {128, 255, 128}, {0, 255, 0},     {0, 128, 0},     {0, 128, 128},   {0, 0, 192},
+    {0, 0, 255},     {0, 192, 192},
+}};
+
+inline QColor couleurPalette(int index) {
+    const auto& c = PALETTE_MNÉMO.at(static_cast<std::size_t>(index));
+    return QColor(c[0], c[1], c[2]);
+}

@@ -1,0 +1,40 @@
+#include "EcranVisible.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+long long distanceCarrée(const QRect& a, const QRect& b) {
+    const long long dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const long long dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
+
+int ramener(int début, int taille, int écranDébut, int écranTaille) {
+    // Keep the top-left corner on the screen when the window is larger than it.
+    const int fin = écranDébut + std::max(0, écranTaille - taille);
+    return std::clamp(début, écranDébut, fin);
+}
+
+} // namespace
+
+QRect Ramener_Sur_Écran(const QRect& fenêtre, const QList<QRect>& écrans) {
+    if (écrans.isEmpty()) return fenêtre;
+    for (const QRect& écran : écrans)
+        if (écran.intersects(fenêtre)) return fenêtre;
+
+    const QRect* plusProche = &écrans.constFirst();
+    long long meilleure = std::numeric_limits<long long>::max();
+    for (const QRect& écran : écrans) {
+        const long long d = distanceCarrée(fenêtre, écran);
+        if (d < meilleure) {
+            meilleure = d;
+            plusProche = &écran;
+        }
+    }
+    QRect résultat = fenêtre;
+    résultat.moveTo(ramener(fenêtre.x(), fenêtre.width(), plusProche->x(), plusProche->width()),
+                    ramener(fenêtre.y(), fenêtre.height(), plusProche->y(), plusProche->height()));
+    return résultat;
+}

@@ -1,0 +1,295 @@
+#include "Mnemo.h"
+
+#include "CouleursMnemo.h"
+#include "DispositionMnemo.h"
+#include "PetitsControles.h"
+
+#include "platform/ApplicationTitle.h"
+#include "platform/Twips.h"
+#include "platform/VbColour.h"
+#include "platform/WidgetGeometry.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QWindow>
+
+namespace {
+constexpr int LARGEUR_CLIENT_INITIALE = 4515;
+constexpr int HAUTEUR_CLIENT_INITIALE = 5595;
+constexpr int HAUTEUR_LÉGENDE = 230; // twips, the caption bar of the move mode
+constexpr int BORD = 3;              // pixels, the thin edge that resizes the window
+constexpr int TAILLE_MINIMALE_CENTRAGE = 121;
+
+// The windows of this program whose activation counts as leaving a memo; message boxes, input boxes and
+// common dialogs do not.
+bool compteCommeActivation(QWindow* fenêtre) {
+    if (!fenêtre) return false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowHandle() != fenêtre) continue;
+        return w->inherits("Mnemo") || w->inherits("FrmUtilitaires") || w->inherits("Icones") ||
+               w->inherits("FrmSaisie");
+    }
+    return false;
+}
+
+Qt::Edges bordsSous(const QPoint& p, const QSize& taille) {
+    Qt::Edges bords;
+    if (p.x() < BORD) bords |= Qt::LeftEdge;
+    if (p.x() >= taille.width() - BORD) bords |= Qt::RightEdge;
+    if (p.y() < BORD) bords |= Qt::TopEdge;
+    if (p.y() >= taille.height() - BORD) bords |= Qt::BottomEdge;
+    return bords;
+}
+} // namespace
+
+Mnemo::Mnemo(Contexte_Mnémo& c, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), contexte(c) {
+    setObjectName(QStringLiteral("Mnemo"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    Créer_Contrôles();
+    Créer_Menu();
+    resize(twipsToPixels(LARGEUR_CLIENT_INITIALE) + 2 * BORD,
+           twipsToPixels(HAUTEUR_CLIENT_INITIALE) + 2 * BORD);
+    placerZoneClient();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Mnemo::suivreActivation);
+    Form_Load();
+}
+
+Mnemo::~Mnemo() = default;
+
+// Geometry in twips: the outer rectangle, as the memo file keeps it.
+int Mnemo::Left() const {
+    return pixelsToTwips(geometry().x());
+}
+int Mnemo::Top() const {
+    return pixelsToTwips(geometry().y());
+}
+int Mnemo::Width() const {
+    return pixelsToTwips(geometry().width());
+}
+int Mnemo::Height() const {
+    return pixelsToTwips(geometry().height());
+}
+void Mnemo::setLeft(int twips) {
+    move(twipsToPixels(twips), geometry().y());
+}
+void Mnemo::setTop(int twips) {
+    move(geometry().x(), twipsToPixels(twips));
+}
+void Mnemo::setWidth(int twips) {
+    resize(std::max(1, twipsToPixels(twips)), geometry().height());
+}
+void Mnemo::setHeight(int twips) {
+    resize(geometry().width(), std::max(1, twipsToPixels(twips)));
+}
+
+void Mnemo::setCaption(const QString& caption) {
+    caption_ = caption;
+    setWindowTitle(caption);
+    barreTitre->setText(caption);
+    placerZoneClient();
+}
+
+void Mnemo::placerZoneClient() {
+    const int légende = caption_.isEmpty() ? 0 : twipsToPixels(HAUTEUR_LÉGENDE);
+    barreTitre->setVisible(légende > 0);
+    barreTitre->setGeometry(BORD, BORD, std::max(0, width() - 2 * BORD), légende);
+    zoneClient->setGeometry(BORD, BORD + légende, std::max(0, width() - 2 * BORD),
+                            std::max(0, height() - 2 * BORD - légende));
+}
+
+void Mnemo::Form_Load() {
+    Modifié = false;
+    const QColor fond = FR_Mnémo->palette().color(QPalette::Window);
+    colorerFond(*this, fond);
+    colorerFond(*zoneClient, fond);
+    for (QWidget* w : std::initializer_list<QWidget*>{TX_Mnémo, Option1, Option2, Option3, PT_Appel_Menu})
+        colorerFond(*w, fond);
+    QPalette texte = TX_Mnémo->palette();
+    texte.setColor(QPalette::Base, fond);
+    TX_Mnémo->setPalette(texte);
+    for (CelluleCouleur* cellule : PT_Couleurs)
+        cellule->show();
+}
+
+void Mnemo::Colorier() {
+    const QColor fond = palette().color(QPalette::Window);
+    colorerFond(*zoneClient, fond);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{FR_Mnémo, TX_Mnémo, Option1, Option2, Option3, PT_Appel_Menu})
+        colorerFond(*w, fond);
+    QPalette texte = TX_Mnémo->palette();
+    texte.setColor(QPalette::Base, fond);
+    TX_Mnémo->setPalette(texte);
+    Modifié = true;
+}
+
+void Mnemo::PT_Couleurs_Click(int index) {
+    for (int i = 0; i < PT_Couleurs.size(); ++i) {
+        CelluleCouleur* cellule = PT_Couleurs[i];
+        if (i != index) {
+            cellule->setBordure(true);
+        } else if (cellule->aUneBordure()) {
+            cellule->setBordure(false);
+            colorerFond(*this, cellule->couleur());
+            Colorier();
+        } else {
+            cellule->setBordure(true);
+        }
+    }
+}
+
+void Mnemo::Disposer() {
+    if (contexte.Création_Mnémo) return;
+    const Tailles_Mnémo avant{pixelsToTwips(FR_Mnémo->height()),  pixelsToTwips(FR_Mnémo->width()),
+                              pixelsToTwips(TX_Mnémo->width()),   pixelsToTwips(TX_Mnémo->height()),
+                              pixelsToTwips(FR_Options->width()), pixelsToTwips(FR_Options->height())};
+    const Tailles_Mnémo t = Disposer_Mnémo(Height(), Width(), !caption_.isEmpty(), avant);
+    FR_Mnémo->resize(twipsToPixels(t.FR_Mnémo_Largeur), twipsToPixels(t.FR_Mnémo_Hauteur));
+    TX_Mnémo->resize(twipsToPixels(t.TX_Mnémo_Largeur), twipsToPixels(t.TX_Mnémo_Hauteur));
+    FR_Options->resize(twipsToPixels(t.FR_Options_Largeur), twipsToPixels(t.FR_Options_Hauteur));
+}
+
+void Mnemo::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placerZoneClient();
+    Disposer();
+}
+
+void Mnemo::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QColor(64, 64, 64));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Mnemo::mousePressEvent(QMouseEvent* event) {
+    const Qt::Edges bords = bordsSous(event->position().toPoint(), size());
+    if (bords && event->button() == Qt::LeftButton && windowHandle())
+        windowHandle()->startSystemResize(bords);
+}
+
+void Mnemo::mouseMoveEvent(QMouseEvent* event) {
+    const Qt::Edges bords = bordsSous(event->position().toPoint(), size());
+    if ((bords & Qt::LeftEdge && bords & Qt::TopEdge) || (bords & Qt::RightEdge && bords & Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if ((bords & Qt::RightEdge && bords & Qt::TopEdge) ||
+             (bords & Qt::LeftEdge && bords & Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (bords & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (bords & (Qt::TopEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+}
+
+bool Mnemo::eventFilter(QObject* objet, QEvent* event) {
+    if (objet == TX_Mnémo && event->type() == QEvent::KeyPress) {
+        Modifié = true;
+    } else if (objet == barreTitre && event->type() == QEvent::MouseButtonPress) {
+        if (windowHandle()) windowHandle()->startSystemMove();
+        return true;
+    } else if (objet == zoneClient && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* souris = static_cast<QMouseEvent*>(event);
+        if (!zoneClient->childAt(souris->position().toPoint())) Form_DblClick();
+    }
+    return QWidget::eventFilter(objet, event);
+}
+
+void Mnemo::Form_DblClick() {
+    contexte.plateforme.messageBox(QStringLiteral("Quitter"), MessageButtons::Ok, MessageIcon::None,
+                                   titreApplication());
+}
+
+void Mnemo::suivreActivation(QWindow* fenêtreActive) {
+    if (fenêtreActive && fenêtreActive == windowHandle()) {
+        actif_ = true;
+        return;
+    }
+    if (!actif_ || !compteCommeActivation(fenêtreActive)) return;
+    actif_ = false;
+    Perte_Activation();
+}
+
+void Mnemo::Perte_Activation() {
+    if (fermeture_) return;
+    Platform& p = contexte.plateforme;
+    if (Height() < TAILLE_MINIMALE_CENTRAGE || Width() < TAILLE_MINIMALE_CENTRAGE) {
+        const int réponse =
+            p.messageBox(QStringLiteral("Voulez-vous recentrer à l'écran le Mnémo : ") + Titre(),
+                         MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Centrage du Mnémo"));
+        if (réponse == vbYes) {
+            const QRect écran = pixelsToTwips(p.screenArea());
+            setLeft(écran.width() / 2 - Width() / 2);
+            setTop(écran.height() / 2 - Height() / 2);
+        }
+    }
+    if (Modifié) {
+        const int réponse = p.messageBox(
+            QStringLiteral("Sauvegarder ce Mnémo : ") + Titre() + QStringLiteral(" ?"), MessageButtons::YesNo,
+            MessageIcon::Question, QStringLiteral("Sauvegarde du Mmémo :    ") + caption_);
+        if (réponse == vbYes)
+            Mnu_Sauvegarder_Click();
+        else
+            Modifié = false;
+    }
+}
+
+void Mnemo::closeEvent(QCloseEvent* event) {
+    if (fermeture_) {
+        event->accept();
+        return;
+    }
+    fermeture_ = true;
+    if (Modifié) {
+        const int réponse = contexte.plateforme.messageBox(QStringLiteral("Faut-il sauvergarder ce Mnémo ?"),
+                                                           MessageButtons::YesNo, MessageIcon::Question,
+                                                           QStringLiteral("Mmémo : ") + Titre());
+        if (réponse == vbYes) Mnu_Sauvegarder_Click();
+    }
+    event->accept();
+}
+
+void Mnemo::Mnu_Fermer_Click() {
+    contexte.Fermeture_En_Cours = true;
+    close();
+    contexte.Fermeture_En_Cours = false;
+}
+
+void Mnemo::Mnu_Déplacer_Click() {
+    const int haut = Top();
+    const int hauteur = Height();
+    if (Mnu_Déplacer->isChecked()) {
+        setCaption(QString());
+        Mnu_Déplacer->setChecked(false);
+    } else {
+        setCaption(QStringLiteral("Déplacer le Mnémo"));
+        Mnu_Déplacer->setChecked(true);
+    }
+    setTop(haut);
+    setHeight(hauteur);
+    Disposer();
+    update();
+}
+
+void Mnemo::appliquerAvantPlan(bool auDessus) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == auDessus) return;
+    const bool visible = isVisible();
+    const QRect place = geometry();
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    setWindowFlag(Qt::WindowStaysOnTopHint, auDessus);
+    setGeometry(place);
+    if (visible) show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+void Mnemo::CK_Avant_Plan_Click() {
+    appliquerAvantPlan(CK_Avant_Plan->isChecked());
+}

@@ -1,0 +1,157 @@
+#pragma once
+
+#include "ContexteMnemo.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class BoutonAppelMenu;
+class ImageCliquable;
+class TitreCliquable;
+class CelluleCouleur;
+struct Fiche_Mnémo;
+
+// One memo: a sticky-note window with its icon, title, text, palette strip, picture and options panels.
+// Its geometry is handled in twips, as the memo file keeps it; the window is frameless with a thin edge of
+// its own for resizing, and shows a caption bar inside the same outer rectangle while in move mode.
+class Mnemo : public QWidget {
+    Q_OBJECT
+public:
+    explicit Mnemo(Contexte_Mnémo& contexte, QWidget* parent = nullptr);
+    ~Mnemo() override;
+
+    // The memo name (the file stem of its files), the icon number and the alarm row, as the window keeps
+    // them in its tags: an empty text means none.
+    QString Tag;
+    QString Image1_Tag;
+    QString CK_Alarme_Tag;
+
+    bool Modifié = false;
+    int Haut_Texte = 0, Hauteur_Texte = 0, Largeur_Texte = 0;
+
+    // Outer rectangle in twips.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void setLeft(int twips);
+    void setTop(int twips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    // Window commands.
+    void Form_Load();
+    void Disposer();
+    void Colorier();
+    void Perte_Activation();
+    void Mnu_Fermer_Click();
+    void Mnu_Déplacer_Click();
+    void CK_Avant_Plan_Click();
+    void Image1_MouseDown(Qt::MouseButton bouton);
+    void Form_DblClick();
+    void PT_Couleurs_Click(int index);
+
+    // Title and text.
+    void LB_Titre_Click();
+    QString Titre() const;
+    void setTitre(const QString& titre);
+    QString Texte() const;
+    void setTexte(const QString& texte);
+    void Contrôle_Change(QWidget* contrôle);
+    void PT_Appel_Menu_Click();
+    void PT_Appel_Menu_DblClick();
+
+    // Saving, deleting, filling from a memo's files.
+    void Mnu_Sauvegarder_Click();
+    void Mnu_Supprimer_Click();
+    Fiche_Mnémo Fiche() const;
+    void Remplir(const Fiche_Mnémo& fiche, const QString& texteClair, const QString& motDePasse,
+                 const QImage& image, int ligneAlarme);
+    void Choisir_Icône(int numéro);
+    QImage Image() const { return image_; }
+    void setImage(const QImage& image);
+
+    // Controls, named as the memo file and the menus name them.
+    QWidget* zoneClient = nullptr;
+    QLabel* barreTitre = nullptr;
+    BoutonAppelMenu* PT_Appel_Menu = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    QFrame* FR_Mnémo = nullptr;
+    QPlainTextEdit* TX_Mnémo = nullptr;
+    TitreCliquable* LB_Titre = nullptr;
+    ImageCliquable* Image1 = nullptr;
+    QList<CelluleCouleur*> PT_Couleurs;
+    QFrame* FR_Options = nullptr;
+    QFrame* Frame2 = nullptr;
+    QRadioButton* RB_Ouvert = nullptr;
+    QRadioButton* RB_Fermé = nullptr;
+    QCheckBox* CK_Avant_Plan = nullptr;
+    QPushButton* PB_Couleur = nullptr;
+    QPushButton* PB_Police = nullptr;
+    QLineEdit* TX_MdP = nullptr;
+    QFrame* Frame1 = nullptr;
+    QFrame* FR_Alarme = nullptr;
+    QLineEdit* TX_Jour = nullptr;
+    QPushButton* PB_Régler = nullptr;
+    QLineEdit* TX_Heure = nullptr;
+    QCheckBox* CK_Alarme = nullptr;
+    QCheckBox* CK_Beep = nullptr;
+    QLineEdit* TX_Alarme = nullptr;
+    QPushButton* PB_PRG = nullptr;
+    QFrame* FR_Image = nullptr;
+    QLabel* Image2 = nullptr;
+
+    QMenu* Mnu_Mnémo = nullptr;
+    QAction* Mnu_Sauvegarder = nullptr;
+    QMenu* Mnu_Imprimer = nullptr;
+    QAction* Mnu_Imprimer_Texte = nullptr;
+    QAction* Mnu_Imprimer_Image = nullptr;
+    QAction* Mnu_Fermer = nullptr;
+    QAction* Mnu_Supprimer = nullptr;
+    QAction* Mnu_Déplacer = nullptr;
+    QAction* Men_Titre = nullptr;
+    QAction* Mnu_Options = nullptr;
+    QAction* Men_Copier = nullptr;
+    QAction* Men_Coller = nullptr;
+
+    Contexte_Mnémo& contexte;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+private:
+    void Créer_Contrôles();
+    void Créer_Panneau_Options();
+    void Créer_Menu();
+    void placerZoneClient();
+    void appliquerAvantPlan(bool auDessus);
+    void suivreActivation(QWindow* fenêtreActive);
+
+    QString caption_;
+    QImage image_;
+    bool fermeture_ = false;
+    bool actif_ = false;
+};
+
+using Mnémo = Mnemo;

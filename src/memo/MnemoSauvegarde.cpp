@@ -1,0 +1,175 @@
+// Saving, deleting, and filling the window from a memo's files.
+#include "Mnemo.h"
+
+#include "EcranVisible.h"
+#include "PetitsControles.h"
+
+#include "dialogs/IconSet.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Twips.h"
+#include "platform/VbColour.h"
+#include "platform/WidgetGeometry.h"
+#include "store/AlarmesMnemo.h"
+#include "store/EcritureMnemo.h"
+#include "store/SuppressionMnemo.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+constexpr int GAUCHE_TITRE_SAISI = 690;
+const QString PRG_AUCUN = QStringLiteral("PRG à lancer");
+
+// The hourglass while a save runs.
+class Sablier {
+public:
+    Sablier() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sablier() { QGuiApplication::restoreOverrideCursor(); }
+    Sablier(const Sablier&) = delete;
+    Sablier& operator=(const Sablier&) = delete;
+};
+
+qint16 drapeau(bool valeur) {
+    return valeur ? -1 : 0;
+}
+} // namespace
+
+void Mnemo::Choisir_Icône(int numéro) {
+    Image1_Tag = QString::number(numéro);
+    Image1->setPixmap(Image_Icône(numéro));
+}
+
+void Mnemo::setImage(const QImage& image) {
+    image_ = image;
+    if (image.isNull()) {
+        Image2->clear();
+        return;
+    }
+    Image2->setPixmap(QPixmap::fromImage(image));
+    Image2->resize(image.size());
+}
+
+Fiche_Mnémo Mnemo::Fiche() const {
+    Fiche_Mnémo f;
+    f.Alarme = CK_Alarme->isChecked();
+    f.Avant_Plan = CK_Avant_Plan->isChecked();
+    f.Beep = CK_Beep->isChecked();
+    f.Couleur = static_cast<qint32>(toVbColour(TX_Mnémo->palette().color(QPalette::Base)));
+    f.Fermé = RB_Fermé->isChecked();
+    f.Heure = TX_Heure->text();
+    f.Icône = static_cast<qint16>(Image1_Tag.toInt());
+    f.Jour = TX_Jour->text();
+    f.Message = TX_Alarme->text();
+    f.Ouvert = RB_Ouvert->isChecked();
+    f.Gauche = Left();
+    f.Haut = Top();
+    f.PRG = PB_PRG->text();
+    f.Hauteur = Height();
+    f.Largeur = Width();
+    f.Texte = Texte();
+    f.Titre = Titre();
+    const QFont police = TX_Mnémo->font();
+    f.Police = police.family();
+    f.Taille = static_cast<qint16>(qRound(police.pointSizeF()));
+    f.Gras = drapeau(police.bold());
+    f.Italique = drapeau(police.italic());
+    f.Barré = drapeau(police.strikeOut());
+    f.Souligné = drapeau(police.underline());
+    f.MdP = TX_MdP->text().trimmed();
+    return f;
+}
+
+void Mnemo::Mnu_Sauvegarder_Click() {
+    const Sablier sablier;
+    if (Mnu_Options->isChecked()) {
+        Mnu_Options->setChecked(false);
+        FR_Mnémo->show();
+        FR_Options->hide();
+        setTop(Haut_Texte);
+        setHeight(Hauteur_Texte);
+        setWidth(Largeur_Texte);
+    }
+    if (Image1_Tag.isEmpty()) Image1_Tag = QString::number(contexte.Icône_Choisie);
+    if (CK_Avant_Plan->isChecked()) appliquerAvantPlan(true);
+
+    const Résultat_Écriture écrit = Écrire_Mnémo(contexte.plateforme, memoFolder(), Tag, Fiche(), image_);
+    if (écrit.ok())
+        Modifié = false;
+    else
+        Afficher_Erreur_Fichier(contexte.plateforme, écrit);
+
+    const Ligne_Alarme valeurs{TX_Jour->text(), TX_Heure->text(), CK_Beep->isChecked(), TX_Alarme->text(),
+                               PB_PRG->text()};
+    const Inscription_Alarme inscription =
+        Mettre_À_Jour_Alarme(contexte.alarmes, CK_Alarme_Tag.toInt(), CK_Alarme->isChecked(), valeurs);
+    CK_Alarme_Tag = inscription.ligne > 0 ? QString::number(inscription.ligne) : QString();
+    if (inscription.tablePleine) Signaler_Alarme_Refusée(contexte.plateforme);
+
+    if (contexte.Prochaine_Alarme) contexte.Prochaine_Alarme();
+}
+
+void Mnemo::Mnu_Supprimer_Click() {
+    const int réponse = contexte.plateforme.messageBox(
+        QStringLiteral("Supprimer le Mnémo : ") + Titre() + QStringLiteral(" ?"), MessageButtons::YesNo,
+        MessageIcon::Question, QStringLiteral("Suppression du Mmémo :    ") + Caption());
+    if (réponse != vbYes) return;
+    Supprimer_Fichiers_Mnémo(contexte.plateforme, memoFolder(), Tag);
+    contexte.Fermeture_En_Cours = true;
+    close();
+    contexte.Fermeture_En_Cours = false;
+}
+
+void Mnemo::Remplir(const Fiche_Mnémo& f, const QString& texteClair, const QString& motDePasse,
+                    const QImage& image, int ligneAlarme) {
+    setImage(image);
+
+    setLeft(f.Gauche);
+    setTop(f.Haut);
+    setHeight(f.Hauteur);
+    setWidth(f.Largeur);
+    QList<QRect> écrans;
+    for (const QScreen* écran : QGuiApplication::screens())
+        écrans << écran->geometry();
+    setGeometry(Ramener_Sur_Écran(geometry(), écrans));
+
+    const QColor fond = vbColour(static_cast<std::uint32_t>(f.Couleur));
+    colorerFond(*this, fond);
+    colorerFond(*zoneClient, fond);
+    for (QWidget* w : std::initializer_list<QWidget*>{Option1, Option2, Option3, PT_Appel_Menu, FR_Mnémo})
+        colorerFond(*w, fond);
+    QPalette texte = TX_Mnémo->palette();
+    texte.setColor(QPalette::Base, fond);
+    TX_Mnémo->setPalette(texte);
+
+    QFont police = TX_Mnémo->font();
+    police.setBold(f.Gras != 0);
+    police.setItalic(f.Italique != 0);
+    if (!f.Police.isEmpty()) police.setFamily(f.Police);
+    if (f.Taille > 0) police.setPointSize(f.Taille);
+    police.setStrikeOut(f.Barré != 0);
+    police.setUnderline(f.Souligné != 0);
+    TX_Mnémo->setFont(police);
+
+    setTitre(f.Titre);
+    LB_Titre->move(twipsToPixels(GAUCHE_TITRE_SAISI), LB_Titre->y());
+    setTexte(texteClair);
+
+    if (f.Icône > -1) Choisir_Icône(f.Icône);
+    RB_Ouvert->setChecked(f.Ouvert);
+    RB_Fermé->setChecked(f.Fermé);
+    CK_Avant_Plan->setChecked(f.Avant_Plan);
+    appliquerAvantPlan(f.Avant_Plan);
+    CK_Alarme->setChecked(f.Alarme);
+    CK_Alarme_Tag = f.Alarme && ligneAlarme > 0 ? QString::number(ligneAlarme) : QString();
+    CK_Beep->setChecked(f.Beep);
+    TX_Jour->setText(f.Jour);
+    TX_Heure->setText(f.Heure);
+    TX_Alarme->setText(f.Message);
+    PB_PRG->setText(f.PRG.isEmpty() ? PRG_AUCUN : f.PRG);
+    TX_MdP->setText(motDePasse.leftJustified(10, QLatin1Char(' ')));
+}

@@ -1,0 +1,496 @@
+#include "FakePlatform.h"
+#include "TestFolder.h"
+
+#include "dialogs/Icones.h"
+#include "memo/Mnemo.h"
+#include "memo/PetitsControles.h"
+#include "platform/Twips.h"
+#include "store/FichiersMnemo.h"
+#include "store/ImageMnemo.h"
+#include "store/LectureFiche.h"
+#include "store/MotDePasse.h"
+#include "store/TablesCodage.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+// The memo window on its own, through the scripted platform and the real memo files.
+class TestMnemo : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void tailleDeCreation();
+    void rienNeBougePendantLaCreation();
+    void modeDeplacementGardeLeRectangle();
+    void modifieParChaqueCommande_data();
+    void modifieParChaqueCommande();
+    void nouveauMemoSeFermeSansQuestion();
+    void fermetureModifieeDemande_data();
+    void fermetureModifieeDemande();
+    void perteActivationDemande();
+    void perteActivationRecentre();
+    void activationParUneBoiteNeComptePas();
+    void controleChange_data();
+    void controleChange();
+    void titreSaisi();
+    void appelMenu();
+    void iconeChoisie();
+    void sauvegardeEtRelecture();
+    void sauvegardeAlarme();
+    void sauvegardeEchoueeGardeModifie();
+    void suppression_data();
+    void suppression();
+    void doubleClicSurLeFond();
+
+private:
+    Mnemo* nouveau(const QString& nom = QStringLiteral("08122026_00042"));
+    std::unique_ptr<TestFolder> dossier_;
+    std::unique_ptr<FakePlatform> plateforme_;
+    std::unique_ptr<Contexte_Mnémo> contexte_;
+    QList<QPointer<Mnemo>> fenêtres_;
+    int prochainesAlarmes_ = 0;
+};
+
+void TestMnemo::init() {
+    dossier_ = std::make_unique<TestFolder>();
+    plateforme_ = std::make_unique<FakePlatform>();
+    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_);
+    prochainesAlarmes_ = 0;
+    contexte_->Prochaine_Alarme = [this] { ++prochainesAlarmes_; };
+}
+
+void TestMnemo::cleanup() {
+    for (const QPointer<Mnemo>& f : fenêtres_)
+        delete f.data();
+    fenêtres_.clear();
+    contexte_.reset();
+    plateforme_.reset();
+    dossier_.reset();
+}
+
+Mnemo* TestMnemo::nouveau(const QString& nom) {
+    auto* f = new Mnemo(*contexte_);
+    f->Tag = nom;
+    f->setTitre(QStringLiteral("Courses"));
+    fenêtres_ << f;
+    return f;
+}
+
+void TestMnemo::tailleDeCreation() {
+    Mnemo* f = nouveau();
+    QCOMPARE(f->zoneClient->size(), twipsToPixels(QSize(4515, 5595)));
+    QVERIFY(!f->Modifié);
+    QVERIFY(f->Caption().isEmpty());
+    QCOMPARE(f->PT_Couleurs.size(), 32);
+    QVERIFY(f->PT_Couleurs[31]->isVisibleTo(f));
+    // One strip: cell 31 on the window right below cell 15 in the memo frame.
+    QCOMPARE(f->PT_Couleurs[15]->mapTo(f->zoneClient, QPoint(0, f->PT_Couleurs[15]->height())).y(),
+             f->PT_Couleurs[31]->y());
+    QCOMPARE(f->Mnu_Mnémo->actions().size(), 12);
+}
+
+void TestMnemo::rienNeBougePendantLaCreation() {
+    Mnemo* f = nouveau();
+    f->show();
+    contexte_->Création_Mnémo = true;
+    const QSize texte = f->TX_Mnémo->size();
+    f->setHeight(3000);
+    f->setWidth(3000);
+    QCOMPARE(f->TX_Mnémo->size(), texte);
+    contexte_->Création_Mnémo = false;
+    f->setHeight(3030);
+    QCOMPARE(f->TX_Mnémo->height(), twipsToPixels(3030 - 110 - 1020));
+}
+
+void TestMnemo::modeDeplacementGardeLeRectangle() {
+    Mnemo* f = nouveau();
+    f->setGeometry(twipsToPixels(QRect(1500, 1200, 4500, 6000)));
+    f->show();
+    const QRect avant = f->geometry();
+    const int texteSans = f->FR_Mnémo->height();
+
+    f->Mnu_Déplacer->trigger();
+    QCOMPARE(f->Caption(), QStringLiteral("Déplacer le Mnémo"));
+    QVERIFY(f->Mnu_Déplacer->isChecked());
+    QCOMPARE(f->geometry(), avant);
+    QVERIFY(f->barreTitre->isVisible());
+    QCOMPARE(f->FR_Mnémo->height(), twipsToPixels(6000 - 340));
+    QVERIFY(f->FR_Mnémo->height() < texteSans);
+
+    f->Mnu_Déplacer->trigger();
+    QVERIFY(f->Caption().isEmpty());
+    QVERIFY(!f->Mnu_Déplacer->isChecked());
+    QCOMPARE(f->geometry(), avant);
+    QCOMPARE(f->FR_Mnémo->height(), texteSans);
+}
+
+void TestMnemo::modifieParChaqueCommande_data() {
+    QTest::addColumn<QString>("commande");
+    QTest::newRow("icon chooser cancelled") << "icone";
+    QTest::newRow("title entry") << "titre";
+    QTest::newRow("a letter typed") << "lettre";
+    QTest::newRow("an arrow key") << "fleche";
+    QTest::newRow("palette cell") << "palette";
+}
+
+void TestMnemo::modifieParChaqueCommande() {
+    QFETCH(QString, commande);
+    Mnemo* f = nouveau();
+    f->show();
+    QVERIFY(!f->Modifié);
+    if (commande == "icone")
+        f->Image1_MouseDown(Qt::LeftButton);
+    else if (commande == "titre")
+        f->LB_Titre_Click();
+    else if (commande == "lettre")
+        QTest::keyClick(f->TX_Mnémo, Qt::Key_A);
+    else if (commande == "fleche")
+        QTest::keyClick(f->TX_Mnémo, Qt::Key_Left);
+    else
+        f->PT_Couleurs_Click(8);
+    QVERIFY(f->Modifié);
+}
+
+void TestMnemo::nouveauMemoSeFermeSansQuestion() {
+    QPointer<Mnemo> f = nouveau();
+    f->show();
+    f->setTexte(QStringLiteral("chargé sans touche"));
+    f->close();
+    QVERIFY(plateforme_->messages.isEmpty());
+    QTRY_VERIFY(f.isNull());
+}
+
+void TestMnemo::fermetureModifieeDemande_data() {
+    QTest::addColumn<int>("réponse");
+    QTest::addColumn<bool>("écrit");
+    QTest::newRow("Oui sauvegarde") << vbYes << true;
+    QTest::newRow("Non ferme sans écrire") << vbNo << false;
+}
+
+void TestMnemo::fermetureModifieeDemande() {
+    QFETCH(int, réponse);
+    QFETCH(bool, écrit);
+    Mnemo* f = nouveau();
+    f->show();
+    f->Modifié = true;
+    plateforme_->answers.push_back(réponse);
+    f->PT_Appel_Menu_DblClick();
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"));
+    QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Mmémo : Courses"));
+    QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Question);
+    QVERIFY(!f->isVisible());
+    QVERIFY(!contexte_->Fermeture_En_Cours);
+    QCOMPARE(QFile::exists(dossier_->memos() + "/08122026_00042.PSL"), écrit);
+}
+
+void TestMnemo::perteActivationDemande() {
+    Mnemo* f = nouveau();
+    f->show();
+    f->Modifié = true;
+    plateforme_->answers.push_back(vbNo);
+    f->Perte_Activation();
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Sauvegarder ce Mnémo : Courses ?"));
+    QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Sauvegarde du Mmémo :    "));
+    QVERIFY(!f->Modifié);
+    // The same changes are not asked about again, not even when closing.
+    f->close();
+    QCOMPARE(plateforme_->messages.size(), 1);
+}
+
+void TestMnemo::perteActivationRecentre() {
+    Mnemo* f = nouveau();
+    f->setGeometry(twipsToPixels(QRect(300, 450, 105, 3000)));
+    f->show();
+    plateforme_->answers.push_back(vbYes);
+    f->Perte_Activation();
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(plateforme_->messages[0].text,
+             QStringLiteral("Voulez-vous recentrer à l'écran le Mnémo : Courses"));
+    QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Centrage du Mnémo"));
+    QCOMPARE(f->geometry().center().x(), 640);
+    QVERIFY(qAbs(f->geometry().center().y() - 400) <= 1);
+}
+
+void TestMnemo::activationParUneBoiteNeComptePas() {
+    Mnemo* a = nouveau(QStringLiteral("08122026_00001"));
+    Mnemo* b = nouveau(QStringLiteral("08122026_00002"));
+    a->show();
+    b->show();
+    a->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(a));
+    a->Modifié = true;
+
+    // A message box of the program takes the activation: nothing is asked.
+    QMessageBox boîte(QMessageBox::Information, "Pensoir", "texte");
+    boîte.show();
+    boîte.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&boîte));
+    QVERIFY(plateforme_->messages.isEmpty());
+    boîte.hide();
+
+    a->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(a));
+    plateforme_->answers.push_back(vbNo);
+    b->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(b));
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Sauvegarder ce Mnémo : Courses ?"));
+}
+
+void TestMnemo::controleChange_data() {
+    QTest::addColumn<QString>("avant");
+    QTest::addColumn<int>("caretAvant");
+    QTest::addColumn<QString>("après");
+    QTest::addColumn<int>("caretAprès");
+    QTest::newRow("no quote is left alone") << "abc def" << 3 << "abc def" << 3;
+    QTest::newRow("a typed quote") << "dit \"" << 5 << "dit ''" << 6;
+    QTest::newRow("pasted with two quotes") << "a\"b\"c" << 5 << "a''b''c" << 7;
+}
+
+void TestMnemo::controleChange() {
+    QFETCH(QString, avant);
+    QFETCH(int, caretAvant);
+    QFETCH(QString, après);
+    QFETCH(int, caretAprès);
+    Mnemo* f = nouveau();
+    {
+        const QSignalBlocker bloque(f->TX_Mnémo);
+        f->TX_Mnémo->setPlainText(avant);
+    }
+    QTextCursor c = f->TX_Mnémo->textCursor();
+    c.setPosition(caretAvant);
+    f->TX_Mnémo->setTextCursor(c);
+    f->Contrôle_Change(f->TX_Mnémo);
+    QCOMPARE(f->Texte(), après);
+    QCOMPARE(f->TX_Mnémo->textCursor().position(), caretAprès);
+
+    // Typing a quote goes through the same guard.
+    f->TX_Mnémo->setPlainText(QString());
+    QTest::keyClicks(f->TX_Mnémo, QStringLiteral("x\"y"));
+    QCOMPARE(f->Texte(), QStringLiteral("x''y"));
+    QCOMPARE(f->TX_Mnémo->textCursor().position(), 4);
+}
+
+void TestMnemo::titreSaisi() {
+    Mnemo* f = nouveau();
+    plateforme_->inputs.push_back(QStringLiteral("un \"grand\" titre"));
+    f->Men_Titre->trigger();
+    QCOMPARE(plateforme_->inputBoxes.size(), 1);
+    QCOMPARE(
+        plateforme_->inputBoxes[0].prompt,
+        QStringLiteral("Attention même si le Mnémo est protègé par un mot de passe, le titre du Mnémo reste "
+                       "toujours lisible !\r\rEntrer le titre du Mnémo !"));
+    QCOMPARE(plateforme_->inputBoxes[0].caption, QStringLiteral("Pensoir"));
+    QCOMPARE(plateforme_->inputBoxes[0].defaultAnswer, QStringLiteral("Courses"));
+    QCOMPARE(f->Titre(), QStringLiteral("un ''grand'' titre"));
+    QCOMPARE(f->LB_Titre->x(), twipsToPixels(690));
+
+    plateforme_->inputs.push_back(QString()); // cancelled
+    f->Modifié = false;
+    f->LB_Titre_Click();
+    QCOMPARE(f->Titre(), QString());
+    QVERIFY(f->Modifié);
+}
+
+void TestMnemo::appelMenu() {
+    Mnemo* f = nouveau();
+    f->show();
+    QTest::mousePress(f->PT_Appel_Menu, Qt::LeftButton);
+    QVERIFY(f->PT_Appel_Menu->estEnfoncé());
+    QTest::mouseRelease(f->PT_Appel_Menu, Qt::LeftButton);
+    QVERIFY(!f->PT_Appel_Menu->estEnfoncé());
+    QTRY_COMPARE(plateforme_->menusShown.size(), 1);
+    QCOMPARE(plateforme_->menusShown[0], f->Mnu_Mnémo);
+
+    f->Image1_MouseDown(Qt::RightButton);
+    QCOMPARE(plateforme_->menusShown.size(), 2);
+}
+
+void TestMnemo::iconeChoisie() {
+    Mnemo* f = nouveau();
+    f->setGeometry(twipsToPixels(QRect(1500, 1200, 4500, 6000)));
+    QPoint place;
+    qint16 valeurMontrée = -5;
+    plateforme_->dialogHandlers.push_back([&](QDialog& d) {
+        place = d.pos();
+        valeurMontrée = contexte_->Icône_Choisie;
+        contexte_->Icône_Choisie = 12;
+        return int(QDialog::Accepted);
+    });
+    f->Image1_MouseDown(Qt::LeftButton);
+    QCOMPARE(valeurMontrée, qint16(0)); // no icon yet: the chooser opens on picture 0
+    QCOMPARE(place, twipsToPixels(QPoint(1500 + 120, 1200 + 990)));
+    QCOMPARE(f->Image1_Tag, QStringLiteral("12"));
+
+    // Cancelled: the icon stays, the memo counts as modified.
+    f->Modifié = false;
+    f->Image1_MouseDown(Qt::LeftButton);
+    QCOMPARE(f->Image1_Tag, QStringLiteral("12"));
+    QVERIFY(f->Modifié);
+}
+
+void TestMnemo::sauvegardeEtRelecture() {
+    Mnemo* f = nouveau(QStringLiteral("08122026_12345"));
+    f->setGeometry(twipsToPixels(QRect(1500, 1200, 4500, 6000)));
+    f->show();
+    f->setTitre(QStringLiteral("Été"));
+    f->setTexte(QStringLiteral("ligne 1\nligne 2 €\n\nœuvre"));
+    f->Choisir_Icône(7);
+    f->PT_Couleurs_Click(8);
+    QFont police(QStringLiteral("DejaVu Serif"));
+    police.setPointSize(14);
+    police.setBold(true);
+    police.setUnderline(true);
+    f->TX_Mnémo->setFont(police);
+    f->RB_Fermé->setChecked(true);
+    f->CK_Avant_Plan->setChecked(true);
+    f->CK_Alarme->setChecked(true);
+    f->CK_Beep->setChecked(false);
+    f->TX_Jour->setText(QStringLiteral("24/12/2026"));
+    f->TX_Heure->setText(QStringLiteral("18:30"));
+    f->TX_Alarme->setText(QStringLiteral("Réveillon"));
+    f->PB_PRG->setText(QStringLiteral("/usr/bin/true"));
+    f->TX_MdP->setText(QStringLiteral("Secret"));
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    f->setImage(image);
+
+    f->Mnu_Sauvegarder->trigger();
+    QVERIFY(!f->Modifié);
+    QVERIFY(plateforme_->messages.isEmpty());
+    QCOMPARE(prochainesAlarmes_, 1);
+
+    qint16 icône = -1;
+    const Fiche_Mnémo lue = Lire_Fiche(dossier_->memos(), f->Tag, icône);
+    QVERIFY(lue.marqueursValides());
+    QCOMPARE(icône, qint16(7));
+    const MdP_Lu mdp = Lire_MdP(lue.MdP);
+    QCOMPARE(mdp.motDePasse, QStringLiteral("Secret"));
+    QString texte = lue.Texte;
+    for (int i = 0; i < mdp.tours; ++i)
+        texte = Décoder(texte);
+
+    Mnemo* g = nouveau(f->Tag);
+    g->show();
+    g->Remplir(lue, texte, mdp.motDePasse, Lire_Image(dossier_->memos(), f->Tag), 3);
+    QCOMPARE(g->geometry(), f->geometry());
+    QCOMPARE(g->Titre(), f->Titre());
+    QCOMPARE(g->Texte(), f->Texte());
+    QCOMPARE(g->Image1_Tag, QStringLiteral("7"));
+    QCOMPARE(g->TX_Mnémo->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(g->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(g->TX_Mnémo->font().family(), police.family());
+    QCOMPARE(g->TX_Mnémo->font().pointSize(), 14);
+    QVERIFY(g->TX_Mnémo->font().bold());
+    QVERIFY(g->TX_Mnémo->font().underline());
+    QVERIFY(!g->TX_Mnémo->font().italic());
+    QVERIFY(g->RB_Fermé->isChecked());
+    QVERIFY(!g->RB_Ouvert->isChecked());
+    QVERIFY(g->CK_Avant_Plan->isChecked());
+    QVERIFY(g->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(g->CK_Alarme->isChecked());
+    QCOMPARE(g->CK_Alarme_Tag, QStringLiteral("3"));
+    QVERIFY(!g->CK_Beep->isChecked());
+    QCOMPARE(g->TX_Jour->text(), QStringLiteral("24/12/2026"));
+    QCOMPARE(g->TX_Heure->text(), QStringLiteral("18:30"));
+    QCOMPARE(g->TX_Alarme->text(), QStringLiteral("Réveillon"));
+    QCOMPARE(g->PB_PRG->text(), QStringLiteral("/usr/bin/true"));
+    QCOMPARE(g->TX_MdP->text().trimmed(), QStringLiteral("Secret"));
+    QCOMPARE(g->Image(), image.convertToFormat(g->Image().format()));
+    QCOMPARE(g->LB_Titre->x(), twipsToPixels(690));
+    QVERIFY(!g->Modifié);
+}
+
+void TestMnemo::sauvegardeAlarme() {
+    Mnemo* f = nouveau();
+    f->CK_Alarme->setChecked(true);
+    f->TX_Heure->setText(QStringLiteral("07:15"));
+    f->Mnu_Sauvegarder_Click();
+    QCOMPARE(contexte_->alarmes.Nb_Alarmes, qint16(1));
+    QCOMPARE(f->CK_Alarme_Tag, QStringLiteral("1"));
+    f->TX_Heure->setText(QStringLiteral("07:45"));
+    f->Mnu_Sauvegarder_Click();
+    QCOMPARE(contexte_->alarmes.Nb_Alarmes, qint16(1));
+    QCOMPARE(contexte_->alarmes[1].Heure, QStringLiteral("07:45"));
+    f->CK_Alarme->setChecked(false);
+    f->Mnu_Sauvegarder_Click();
+    QCOMPARE(contexte_->alarmes[1].Heure, QString());
+    QCOMPARE(f->CK_Alarme_Tag, QStringLiteral("1"));
+
+    // A memo that never had an alarm leaves the table alone; a new icon number is Icône_Choisie's.
+    Mnemo* g = nouveau(QStringLiteral("08122026_00043"));
+    contexte_->Icône_Choisie = 0;
+    g->Mnu_Sauvegarder_Click();
+    QCOMPARE(contexte_->alarmes.Nb_Alarmes, qint16(1));
+    QCOMPARE(g->Image1_Tag, QStringLiteral("0"));
+}
+
+void TestMnemo::sauvegardeEchoueeGardeModifie() {
+    // A file where the memo folder should be: nothing can be written.
+    QFile bloquant(dossier_->memos());
+    QVERIFY(bloquant.open(QIODevice::WriteOnly));
+    bloquant.close();
+    Mnemo* f = nouveau();
+    f->Modifié = true;
+    f->Mnu_Sauvegarder_Click();
+    QVERIFY(f->Modifié);
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QVERIFY(plateforme_->messages[0].caption.startsWith(QStringLiteral("erreur ")));
+    QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Critical);
+}
+
+void TestMnemo::suppression_data() {
+    QTest::addColumn<int>("réponse");
+    QTest::addColumn<bool>("modifié");
+    QTest::addColumn<bool>("fichierRestant");
+    QTest::newRow("Non ne change rien") << vbNo << false << true;
+    QTest::newRow("Oui supprime et ferme") << vbYes << false << false;
+    QTest::newRow("Oui sur un Mnémo modifié, puis Oui réécrit") << vbYes << true << true;
+}
+
+void TestMnemo::suppression() {
+    QFETCH(int, réponse);
+    QFETCH(bool, modifié);
+    QFETCH(bool, fichierRestant);
+    Mnemo* f = nouveau();
+    f->show();
+    f->Mnu_Sauvegarder_Click();
+    const QString fiche = dossier_->memos() + "/" + f->Tag + ".PSL";
+    QVERIFY(QFile::exists(fiche));
+    f->Modifié = modifié;
+    plateforme_->answers.push_back(réponse);
+    if (modifié) plateforme_->answers.push_back(vbYes);
+    f->Mnu_Supprimer->trigger();
+
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Supprimer le Mnémo : Courses ?"));
+    QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Suppression du Mmémo :    "));
+    QCOMPARE(QFile::exists(fiche), fichierRestant);
+    QCOMPARE(f->isVisible(), réponse == vbNo);
+    if (modifié) QCOMPARE(plateforme_->messages[1].text, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"));
+    QVERIFY(!contexte_->Fermeture_En_Cours);
+}
+
+void TestMnemo::doubleClicSurLeFond() {
+    Mnemo* f = nouveau();
+    f->show();
+    // Between the option buttons and the right edge, above the memo frame.
+    QTest::mouseDClick(f->zoneClient, Qt::LeftButton, {}, twipsToPixels(QPoint(4000, 100)));
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Quitter"));
+    QCOMPARE(plateforme_->messages[0].icon, MessageIcon::None);
+    QTest::mouseDClick(f->TX_Mnémo->viewport(), Qt::LeftButton);
+    QCOMPARE(plateforme_->messages.size(), 1);
+}
+
+QTEST_MAIN(TestMnemo)
+#include "tst_mnemo.moc"

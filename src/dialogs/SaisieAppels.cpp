@@ -1,0 +1,37 @@
+#include "SaisieAppels.h"
+
+#include "FrmSaisie.h"
+
+#include "platform/Platform.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+void demanderAlarme(Platform& plateforme, Échange_Saisie& échange, QWidget* parent) {
+    FrmSaisie saisie(plateforme, échange, parent);
+    saisie.FR_Date_Heure_Message->show();
+    saisie.setWindowTitle(QStringLiteral("Saisie d'une alarme"));
+    plateforme.execDialog(saisie);
+}
+
+void réglerAlarme(Platform& plateforme, Échange_Saisie& échange, QWidget* parent) {
+    FrmSaisie saisie(plateforme, échange, parent);
+    saisie.FR_Date_Heure_Message->show();
+    saisie.Calendar1->hide();
+    saisie.LB_Jour->hide();
+    saisie.TX_Jour->hide();
+    saisie.setWindowTitle(QStringLiteral("Réglage de l'alarme"));
+    plateforme.execDialog(saisie);
+}
+
+void demanderMotDePasse(Platform& plateforme, Échange_Saisie& échange, const QString& titreMémo,
+                        QWidget* parent) {
+    échange.MdP_Saisi.clear();
+    FrmSaisie saisie(plateforme, échange, parent);
+    saisie.setWindowTitle(QStringLiteral("Entrer le Mot de Passe pour ouvrir ce Mnémo !"));
+    saisie.FR_MdP->setTitle(titreMémo);
+    saisie.FR_MdP->show();
+    plateforme.execDialog(saisie);
+}

@@ -92,9 +92,15 @@ void Mnemo::setHeight(int twips) {
 
 void Mnemo::setCaption(const QString& caption) {
     caption_ = caption;
-    setWindowTitle(caption);
+    nommerFenêtre();
     barreTitre->setText(caption);
     placerZoneClient();
+}
+
+// Without a caption the window shows no bar, but the desktop (task switcher, window list) still names it:
+// by the memo's title.
+void Mnemo::nommerFenêtre() {
+    setWindowTitle(caption_.isEmpty() ? Titre() : caption_);
 }
 
 void Mnemo::placerZoneClient() {

@@ -145,6 +145,7 @@ private:
     void Créer_Panneau_Options();
     void Créer_Menu();
     void placerZoneClient();
+    void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);
     void suivreActivation(QWindow* fenêtreActive);
 

@@ -31,6 +31,7 @@ void Mnemo::setTitre(const QString& titre) {
     LB_Titre->setText(titre);
     Contrôle_Change(LB_Titre);
     LB_Titre->adjustSize();
+    nommerFenêtre();
 }
 
 QString Mnemo::Texte() const {

@@ -1,0 +1,53 @@
+#include "EcritureMnemo.h"
+
+#include "FichiersMnemo.h"
+#include "FormatFiche.h"
+#include "ImageMnemo.h"
+#include "MotDePasse.h"
+
+Résultat_Écriture Écrire_Mnémo(Platform& plateforme, const QString& dossierMnémos, const QString& nom,
+                               Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer) {
+    if (!Nom_Mnémo_Valide(nom)) return Erreur_Fichier(ERREUR_NOM_FICHIER_INCORRECT);
+    if (const int erreur = makePrivateFolder(dossierMnémos)) return Erreur_Système(erreur);
+
+    fiche.Début = DÉBUT_FICHE;
+    fiche.Fin = FIN_FICHE;
+    Brouiller_Fiche(plateforme, fiche);
+    const QByteArray enregistrement = Composer_Fiche(fiche);
+
+    const bool avecImage = !image.isNull();
+    QByteArray fichierImage;
+    if (avecImage) {
+        const QByteArray bmp = Image_En_BMP(image);
+        if (bmp.isEmpty()) return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
+        fichierImage = Masquer_Image(bmp, plateforme);
+    }
+
+    const QString cheminFiche = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE);
+    const QString ficheProvisoire = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE_PROVISOIRE);
+    const QString cheminImage = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE);
+    const QString imageProvisoire = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE_PROVISOIRE);
+
+    // Everything is on disk aside before anything is replaced.
+    if (avecImage) {
+        if (const int erreur = writeFileAside(imageProvisoire, fichierImage)) return Erreur_Système(erreur);
+    }
+    if (const int erreur = writeFileAside(ficheProvisoire, enregistrement)) {
+        if (avecImage) removeFile(imageProvisoire);
+        return Erreur_Système(erreur);
+    }
+
+    // A crash between the two renames leaves the new picture with the old record: both whole.
+    if (avecImage) {
+        if (const int erreur = remplacer(imageProvisoire, cheminImage)) {
+            removeFile(imageProvisoire);
+            removeFile(ficheProvisoire);
+            return Erreur_Système(erreur);
+        }
+    }
+    if (const int erreur = remplacer(ficheProvisoire, cheminFiche)) {
+        removeFile(ficheProvisoire);
+        return Erreur_Système(erreur);
+    }
+    return {};
+}

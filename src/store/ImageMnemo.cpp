@@ -1,0 +1,43 @@
+#include "ImageMnemo.h"
+
+#include "DiskFiles.h"
+#include "FichiersMnemo.h"
+#include "platform/Platform.h"
+
+#include <QBuffer>
+
+namespace {
+
+// Far above any pasted picture; Qt refuses to decode larger images anyway.
+constexpr qint64 LIMITE_FICHIER_IMAGE = qint64(256) * 1024 * 1024;
+
+} // namespace
+
+QByteArray Masquer_Image(const QByteArray& image, std::uint8_t remplissage) {
+    return static_cast<char>(remplissage) + image;
+}
+
+QByteArray Masquer_Image(const QByteArray& image, Platform& plateforme) {
+    return Masquer_Image(
+        image, static_cast<std::uint8_t>(plateforme.randomBetween(REMPLISSAGE_MIN, REMPLISSAGE_MAX)));
+}
+
+QByteArray Restaurer_Image(const QByteArray& fichier) {
+    return fichier.mid(1);
+}
+
+QByteArray Image_En_BMP(const QImage& image) {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (!image.save(&tampon, "BMP")) return {};
+    return octets;
+}
+
+QImage Lire_Image(const QString& dossierMnémos, const QString& nom) {
+    QByteArray fichier;
+    if (!Nom_Mnémo_Valide(nom) ||
+        !readFileStart(Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE), LIMITE_FICHIER_IMAGE, fichier))
+        return {};
+    return QImage::fromData(Restaurer_Image(fichier));
+}

@@ -6,14 +6,30 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool openbox trayer imagemagick
-        poppler-utils faketime fonts-dejavu-core)
+        poppler-utils faketime fonts-dejavu-core locales)
 fi
+
+# The end-to-end journeys run as a French user.
+french_locale() {
+    [ "${1:-}" = "--tests" ] || return 0
+    locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$' && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "The French locale is missing: add fr_FR.UTF-8 to /etc/locale.gen and run locale-gen" >&2
+        return 1
+    fi
+    sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen >/dev/null
+}
 
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    french_locale "${1:-}"
+    exit 0
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "Missing packages: ${missing[*]}" >&2
@@ -22,4 +38,5 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get -o DPkg::Lock::Timeout=300 update -q
-apt-get -o DPkg::Lock::Timeout=300 install -y -q --no-install-recommends "${missing[@]}"
+apt-get -o DPkg::Lock::Timeout=300 install -y -q "${missing[@]}"
+french_locale "${1:-}"

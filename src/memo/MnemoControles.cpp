@@ -7,6 +7,7 @@
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,7 +88,8 @@ void Mnemo::Créer_Contrôles() {
     Image1 = contrôle<ImageCliquable>(FR_Mnémo, "Image1", QRect(60, 150, 480, 480));
     Image1->setScaledContents(true);
     Image1->setToolTip(QStringLiteral("Clic gauche => menu contextuel, Clic droit => choix icône"));
-    Image1->setPixmap(windowIcon().pixmap(32, 32));
+    // Until an icon is chosen the memo shows the program's own.
+    Image1->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     Image1->boutonEnfoncé = [this](Qt::MouseButton bouton) { Image1_MouseDown(bouton); };
 
     PT_Appel_Menu = contrôle<BoutonAppelMenu>(zoneClient, "PT_Appel_Menu", QRect(0, 30, 270, 240));

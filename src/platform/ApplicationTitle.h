@@ -3,4 +3,6 @@
 #include <QString>
 
 // The caption of boxes that name no caption of their own.
-inline QString titreApplication() { return QStringLiteral("Pensoir"); }
+inline QString titreApplication() {
+    return QStringLiteral("Pensoir");
+}

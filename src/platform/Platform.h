@@ -16,7 +16,7 @@ class QMenu;
 struct OpenFileRequest {
     QString title;
     QString initialFolder;
-    QString filter; // "Caption|pattern|Caption|pattern…", as the callers write it
+    QString filter;      // "Caption|pattern|Caption|pattern…", as the callers write it
     int filterIndex = 1; // 1-based
 };
 

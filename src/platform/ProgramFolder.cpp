@@ -17,6 +17,10 @@ QString programFolder() {
     return QDir::cleanPath(data);
 }
 
-QString memoFolder() { return programFolder() + QStringLiteral("/Mnemos"); }
+QString memoFolder() {
+    return programFolder() + QStringLiteral("/Mnemos");
+}
 
-QString launcherFolder() { return programFolder() + QStringLiteral("/Menus"); }
+QString launcherFolder() {
+    return programFolder() + QStringLiteral("/Menus");
+}

@@ -8,7 +8,13 @@
 
 namespace {
 
-StartResult fichierIntrouvable() { return {ERREUR_FICHIER_INTROUVABLE, QStringLiteral("Fichier introuvable")}; }
+StartResult fichierIntrouvable() {
+    return {ERREUR_FICHIER_INTROUVABLE, QStringLiteral("Fichier introuvable")};
+}
+
+StartResult accèsRefusé() {
+    return {ERREUR_ACCES_REFUSE, QStringLiteral("Erreur d'accès au chemin/fichier")};
+}
 
 } // namespace
 
@@ -16,6 +22,7 @@ ProgramLaunch analyserLigneCommande(const QString& commandLine) {
     const QString line = commandLine.trimmed();
     if (line.isEmpty()) return {};
 
+    // A path with blanks is what the file dialog hands over, so the whole line is tried first.
     const QFileInfo whole(line);
     if (whole.isFile()) {
         if (whole.isExecutable()) return {ProgramLaunch::Kind::Run, whole.absoluteFilePath(), {}};
@@ -25,15 +32,15 @@ ProgramLaunch analyserLigneCommande(const QString& commandLine) {
     QStringList words = QProcess::splitCommand(line);
     if (words.isEmpty()) return {};
     const QString first = words.takeFirst();
-    QString program;
-    if (first.contains(QLatin1Char('/'))) {
-        const QFileInfo info(first);
-        if (info.isFile() && info.isExecutable()) program = info.absoluteFilePath();
-    } else {
-        program = QStandardPaths::findExecutable(first);
+    if (!first.contains(QLatin1Char('/'))) {
+        const QString found = QStandardPaths::findExecutable(first);
+        if (found.isEmpty()) return {ProgramLaunch::Kind::Missing, first, words};
+        return {ProgramLaunch::Kind::Run, found, words};
     }
-    if (program.isEmpty()) return {ProgramLaunch::Kind::Missing, first, words};
-    return {ProgramLaunch::Kind::Run, program, words};
+    const QFileInfo info(first);
+    if (!info.isFile()) return {ProgramLaunch::Kind::Missing, first, words};
+    if (!info.isExecutable()) return {ProgramLaunch::Kind::NotExecutable, info.absoluteFilePath(), words};
+    return {ProgramLaunch::Kind::Run, info.absoluteFilePath(), words};
 }
 
 StartResult lancerProgramme(const QString& commandLine) {
@@ -41,16 +48,19 @@ StartResult lancerProgramme(const QString& commandLine) {
     switch (launch.kind) {
     case ProgramLaunch::Kind::Missing:
         return fichierIntrouvable();
+    case ProgramLaunch::Kind::NotExecutable:
+        return accèsRefusé();
     case ProgramLaunch::Kind::OpenWithDesktop:
         if (QDesktopServices::openUrl(QUrl::fromLocalFile(launch.program))) return {};
-        return {ERREUR_ACCES_REFUSE, QStringLiteral("Erreur d'accès au chemin/fichier")};
+        return accèsRefusé();
     case ProgramLaunch::Kind::Run:
         break;
     }
     QProcess process;
     process.setProgram(launch.program);
     process.setArguments(launch.arguments);
+    // A started program must not read the terminal the program may have been started from.
     process.setStandardInputFile(QProcess::nullDevice());
     if (process.startDetached()) return {};
-    return {ERREUR_ACCES_REFUSE, QStringLiteral("Erreur d'accès au chemin/fichier")};
+    return accèsRefusé();
 }

@@ -95,19 +95,33 @@ QString QtPlatform::openFileName(const OpenFileRequest& request) {
     return dialog.selectedFiles().constFirst();
 }
 
-int QtPlatform::execDialog(QDialog& dialog) { return dialog.exec(); }
+int QtPlatform::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
-void QtPlatform::popupMenu(QMenu& menu, const QPoint& globalPosition) { menu.popup(globalPosition); }
+void QtPlatform::popupMenu(QMenu& menu, const QPoint& globalPosition) {
+    menu.popup(globalPosition);
+}
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
-QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::now() const {
+    return QDateTime::currentDateTime();
+}
 
-void QtPlatform::randomize() { random_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())); }
+void QtPlatform::randomize() {
+    random_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+}
 
-double QtPlatform::rnd() { return random_.generateDouble(); }
+double QtPlatform::rnd() {
+    return random_.generateDouble();
+}
 
-StartResult QtPlatform::startProgram(const QString& commandLine) { return lancerProgramme(commandLine); }
+StartResult QtPlatform::startProgram(const QString& commandLine) {
+    return lancerProgramme(commandLine);
+}
 
 bool QtPlatform::anotherCopyRunning() {
     // One copy per program folder: two copies writing the same memo files is what must be warned about.
@@ -128,4 +142,6 @@ QRect QtPlatform::screenArea() const {
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-QPoint QtPlatform::cursorPosition() const { return QCursor::pos(); }
+QPoint QtPlatform::cursorPosition() const {
+    return QCursor::pos();
+}

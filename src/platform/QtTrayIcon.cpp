@@ -21,7 +21,9 @@ QtTrayIcon::QtTrayIcon() {
     });
 }
 
-bool QtTrayIcon::isAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool QtTrayIcon::isAvailable() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 void QtTrayIcon::add(const QIcon& icon, const QString& tip) {
     modify(icon, tip);
@@ -33,4 +35,6 @@ void QtTrayIcon::modify(const QIcon& icon, const QString& tip) {
     icon_.setToolTip(tip);
 }
 
-void QtTrayIcon::remove() { icon_.hide(); }
+void QtTrayIcon::remove() {
+    icon_.hide();
+}

@@ -11,18 +11,26 @@ double twipsPerPixel() {
     return TWIPS_PAR_POUCE / (dpi > 0 ? dpi : 96.0);
 }
 
-int twipsToPixels(int twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
+int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel()));
+}
 
-int pixelsToTwips(int pixels) { return static_cast<int>(std::lround(pixels * twipsPerPixel())); }
+int pixelsToTwips(int pixels) {
+    return static_cast<int>(std::lround(pixels * twipsPerPixel()));
+}
 
 QRect twipsToPixels(const QRect& twips) {
     return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
             twipsToPixels(twips.height())};
 }
 
-QSize twipsToPixels(const QSize& twips) { return {twipsToPixels(twips.width()), twipsToPixels(twips.height())}; }
+QSize twipsToPixels(const QSize& twips) {
+    return {twipsToPixels(twips.width()), twipsToPixels(twips.height())};
+}
 
-QPoint twipsToPixels(const QPoint& twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
+QPoint twipsToPixels(const QPoint& twips) {
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
+}
 
 QRect pixelsToTwips(const QRect& pixels) {
     return {pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y()), pixelsToTwips(pixels.width()),

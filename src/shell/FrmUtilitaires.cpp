@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QMenu>
 
 namespace {
@@ -18,7 +17,7 @@ constexpr int INTERVALLE_ALARME_MS = 60000;
 
 FrmUtilitaires::FrmUtilitaires(Platform& p, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), plateforme(p),
-      contexte(p) {
+      contexte(p), CommonDialog1(p) {
     setObjectName(QStringLiteral("FrmUtilitaires"));
     setWindowTitle(QStringLiteral("      Pensoir"));
     setWindowIcon(Icône_Programme());
@@ -46,10 +45,7 @@ int FrmUtilitaires::Largeur() const {
 
 void FrmUtilitaires::Créer_Liste() {
     // The memo list panel lies over the button column while it is shown.
-    FR_Liste = new QFrame(this);
-    FR_Liste->setObjectName(QStringLiteral("FR_Liste"));
-    placerEnTwips(*FR_Liste, 0, 0, 5205, 3135);
-    FR_Liste->hide();
+    FR_Liste = new PanneauListe(*this);
 }
 
 void FrmUtilitaires::closeEvent(QCloseEvent* event) {

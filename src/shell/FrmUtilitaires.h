@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Lanceur.h"
+#include "PanneauListe.h"
+
 #include "memo/ContexteMnemo.h"
+#include "platform/CommonDialog.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -8,9 +12,10 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
+class Mnemo;
 class QAction;
-class QFrame;
 class QMenu;
 class QPushButton;
 
@@ -43,6 +48,12 @@ public:
     // Steps of the start-up that the launcher, the memo reader and the alarm timer fill.
     void Lecture_Menus();
     void Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafraîchir);
+
+    // Memo windows: the next slot of Fenêtres_Mnémo (none once the 999 usable slots are taken), the open
+    // window of a memo, and a memo name that no file and no window uses yet.
+    Mnemo* Nouvelle_Fenêtre();
+    Mnemo* Fenêtre_Du_Mnémo(const QString& nom) const;
+    QString Nouveau_Nom_Mnémo();
     void Prochaine_Alarme();
 
     // Tray menu.
@@ -50,6 +61,7 @@ public:
     void Mnu_Quit_Click();
     void Mnu_Mnémo_Click();
     void Mnu_Afficher_Click();
+    void Mnu_Lancer_Click(int index);
 
     // Utility buttons.
     void Command1_Click();
@@ -67,6 +79,8 @@ public:
 
     Platform& plateforme;
     Contexte_Mnémo contexte;
+    // The file-open dialog the launcher and every memo window share.
+    Dialogue_Commun CommonDialog1;
     std::array<QPointer<QWidget>, NB_FENÊTRES> Fenêtres_Mnémo;
     qint16 Nb_Fenêtres = 0;
     QTimer Timer1;
@@ -76,7 +90,8 @@ public:
     QAction* Mnu_Quit = nullptr;
     QAction* Mnu_Mnémo = nullptr;
     QAction* Mnu_Afficher = nullptr;
-    QAction* Mnu_Lancer_0 = nullptr;
+    QAction* Mnu_Lancer_0 = nullptr; // the launcher's hidden placeholder
+    std::unique_ptr<Lanceur> Mnu_Lancer;
 
     QPushButton* Command2 = nullptr;
     QPushButton* Command5 = nullptr;
@@ -87,7 +102,7 @@ public:
     QPushButton* Command4 = nullptr;
     QPushButton* Command6 = nullptr;
 
-    QFrame* FR_Liste = nullptr;
+    PanneauListe* FR_Liste = nullptr;
 
     // Ends the process once the shut-down sequence has run; tests replace it.
     std::function<void()> terminer;

@@ -1,4 +1,34 @@
-// The launcher entries of the tray menu.
+// The launcher entries of the tray menu: read at start-up, added with "Ajout menu", started when chosen.
 #include "FrmUtilitaires.h"
 
-void FrmUtilitaires::Lecture_Menus() {}
+#include "FichierMenus.h"
+
+#include "platform/ApplicationTitle.h"
+
+#include <QFileInfo>
+
+void FrmUtilitaires::Lecture_Menus() {
+    for (const Option_Lanceur& option : Lire_Fichier_Menus())
+        if (Mnu_Lancer->ajouter(option.légende, option.ligneCommande) < 0) break;
+}
+
+void FrmUtilitaires::Command5_Click() {
+    CommonDialog1.DialogTitle = QStringLiteral("Selectionner le programme à lancer");
+    CommonDialog1.InitDir = dossierInitialProgrammes();
+    CommonDialog1.Filter = FILTRE_PROGRAMMES;
+    CommonDialog1.FilterIndex = FILTRE_EXÉCUTABLES;
+    // The dialog keeps its last file across uses, so a cancel is told by the answer, not by FileName.
+    if (!CommonDialog1.ShowOpen() || CommonDialog1.FileName.isEmpty()) return;
+    const QString chemin = CommonDialog1.FileName;
+
+    const int index = Mnu_Lancer->prochainIndex();
+    const QString légende =
+        plateforme.inputBox(QStringLiteral("Entrer l'option menu à ajouter !"), titreApplication(),
+                            QString::number(index) + QStringLiteral(" - ") + QFileInfo(chemin).fileName());
+    Mnu_Lancer->ajouter(légende, chemin);
+    Ajouter_Au_Fichier_Menus(légende, chemin);
+}
+
+void FrmUtilitaires::Mnu_Lancer_Click(int index) {
+    Mnu_Lancer->lancer(index, plateforme);
+}

@@ -1,4 +1,132 @@
-// Reading the memo folder: listing, opening and the alarm table rebuild.
+// Reading the memo folder: the memo list, the alarm table rebuild and opening memos into windows.
 #include "FrmUtilitaires.h"
 
-void FrmUtilitaires::Lecture_Mnémos(bool, bool, bool) {}
+#include "PanneauListe.h"
+
+#include "dialogs/SaisieAppels.h"
+#include "memo/Mnemo.h"
+#include "platform/ApplicationTitle.h"
+#include "platform/ProgramFolder.h"
+#include "store/AlarmesMnemo.h"
+#include "store/CadrerChaine.h"
+#include "store/FichiersMnemo.h"
+#include "store/ImageMnemo.h"
+#include "store/LectureFiche.h"
+#include "store/MotDePasse.h"
+#include "store/TablesCodage.h"
+
+#include <QGuiApplication>
+
+namespace {
+constexpr int LARGEUR_TITRE_LISTE = 32;
+
+// The list line of a memo: its title on 32 columns, then the creation date its name begins with.
+QString Ligne_Liste(const Fiche_Mnémo& fiche, const QString& nom) {
+    return Cadrer_Chaîne(fiche.Titre, LARGEUR_TITRE_LISTE) + QStringLiteral("  ") + nom.mid(0, 2) +
+           QLatin1Char('/') + nom.mid(2, 2) + QLatin1Char('/') + nom.mid(4, 4);
+}
+
+QString Décoder_Texte(QString texte, int tours) {
+    for (int i = 0; i < tours; ++i)
+        texte = Décoder(texte);
+    return texte;
+}
+
+class Sablier {
+public:
+    Sablier() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sablier() { QGuiApplication::restoreOverrideCursor(); }
+    Sablier(const Sablier&) = delete;
+    Sablier& operator=(const Sablier&) = delete;
+};
+} // namespace
+
+Mnemo* FrmUtilitaires::Fenêtre_Du_Mnémo(const QString& nom) const {
+    for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot) {
+        auto* fenêtre = qobject_cast<Mnemo*>(Fenêtres_Mnémo[static_cast<std::size_t>(slot)].data());
+        if (fenêtre && fenêtre->Tag == nom) return fenêtre;
+    }
+    return nullptr;
+}
+
+Mnemo* FrmUtilitaires::Nouvelle_Fenêtre() {
+    if (Nb_Fenêtres >= NB_FENÊTRES - 1) {
+        plateforme.messageBox(
+            QStringLiteral(
+                "Trop de Mnémos ouverts depuis le lancement : quittez puis relancez Pensoir pour en "
+                "ouvrir d'autres."),
+            MessageButtons::Ok, MessageIcon::Exclamation, titreApplication());
+        return nullptr;
+    }
+    ++Nb_Fenêtres;
+    auto* fenêtre = new Mnemo(contexte);
+    Fenêtres_Mnémo[static_cast<std::size_t>(Nb_Fenêtres)] = fenêtre;
+    return fenêtre;
+}
+
+void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafraîchir) {
+    const Sablier sablier;
+    const QString dossier = memoFolder();
+
+    if (Rafraîchir) {
+        FR_Liste->vider();
+        for (const QString& fichier : FR_Liste->File1()) {
+            const QString nom = fichier.chopped(EXTENSION_FICHE.size());
+            const Fiche_Mnémo fiche = Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
+            FR_Liste->ajouter(Ligne_Liste(fiche, nom), fiche.Ouvert, nom);
+        }
+        FR_Liste->compterFichiers();
+    }
+
+    if (ModeListe) {
+        FR_Liste->afficher();
+        return;
+    }
+
+    // The table is rebuilt from the files: windows already open must follow their memo's new row, or a later
+    // save would overwrite another memo's alarm.
+    contexte.alarmes.vider();
+    for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot)
+        if (auto* ouverte = qobject_cast<Mnemo*>(Fenêtres_Mnémo[static_cast<std::size_t>(slot)].data()))
+            ouverte->CK_Alarme_Tag.clear();
+    bool alarmesRefusées = false;
+    for (int i = 0; i < FR_Liste->nombre(); ++i) {
+        const QString nom = FR_Liste->nomMémo(i);
+        const Fiche_Mnémo fiche = Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
+        const Inscription_Alarme alarme = Inscrire_Alarme(contexte.alarmes, fiche);
+        alarmesRefusées = alarmesRefusées || alarme.tablePleine;
+        if (Mnemo* ouverte = Fenêtre_Du_Mnémo(nom); ouverte && alarme.ligne > 0)
+            ouverte->CK_Alarme_Tag = QString::number(alarme.ligne);
+
+        if (!(fiche.Ouvert || OuvrirTous) || !FR_Liste->estSélectionné(i)) continue;
+        if (!fiche.marqueursValides()) {
+            plateforme.beep();
+            plateforme.messageBox(QStringLiteral("Ce Mnémo a un format incorrect"), MessageButtons::Ok,
+                                  MessageIcon::Critical,
+                                  QStringLiteral("Lecture du Mnémo : ") + nom + QStringLiteral(".PSL"));
+            continue;
+        }
+        if (Fenêtre_Du_Mnémo(nom)) continue;
+
+        const MdP_Lu motDePasse = Lire_MdP(fiche.MdP);
+        if (!motDePasse.motDePasse.isEmpty()) {
+            demanderMotDePasse(plateforme, contexte.saisie, fiche.Titre, this);
+            if (Mot_De_Passe_Enregistrable(contexte.saisie.MdP_Saisi) != motDePasse.motDePasse) {
+                plateforme.beep();
+                plateforme.messageBox(
+                    QStringLiteral("Mot de passe incorrect (attention aux majuscules/minuscules), "
+                                   "refus d'ouverture du Mnémo !"),
+                    MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Mmémo : ") + fiche.Titre);
+                continue;
+            }
+        }
+
+        Mnemo* fenêtre = Nouvelle_Fenêtre();
+        if (!fenêtre) break;
+        fenêtre->Tag = nom;
+        fenêtre->show();
+        fenêtre->Remplir(fiche, Décoder_Texte(fiche.Texte, motDePasse.tours), motDePasse.motDePasse,
+                         Lire_Image(dossier, nom), alarme.ligne);
+    }
+    if (alarmesRefusées) Signaler_Alarmes_Refusées(plateforme);
+}

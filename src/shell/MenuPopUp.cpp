@@ -15,8 +15,8 @@ void FrmUtilitaires::Créer_Menu() {
     Mnu_Afficher = MenuPopUp->addAction(QStringLiteral("Afficher tous les Mnémos"), this,
                                         &FrmUtilitaires::Mnu_Afficher_Click);
     MenuPopUp->addSeparator();
-    Mnu_Lancer_0 = MenuPopUp->addAction(QStringLiteral("Lancer"));
-    Mnu_Lancer_0->setVisible(false);
+    Mnu_Lancer = std::make_unique<Lanceur>(*MenuPopUp, [this](int index) { Mnu_Lancer_Click(index); });
+    Mnu_Lancer_0 = Mnu_Lancer->élément(0);
 }
 
 // Choosing "&Masquer" only closes the menu.
@@ -26,6 +26,14 @@ void FrmUtilitaires::Mnu_Quit_Click() {
     Form_Unload();
 }
 
-void FrmUtilitaires::Mnu_Mnémo_Click() {}
-
-void FrmUtilitaires::Mnu_Afficher_Click() {}
+void FrmUtilitaires::Mnu_Afficher_Click() {
+    contexte.Fermeture_En_Cours = false;
+    const int réponse = plateforme.messageBox(QStringLiteral("Fermeture immédiate des Mnémos ouverts ?"),
+                                              MessageButtons::YesNo, MessageIcon::Question,
+                                              QStringLiteral("Affichage de la liste de tous les Mnémos"));
+    if (réponse == vbYes) {
+        Fermeture_Mnémos();
+        Nb_Fenêtres = 0;
+    }
+    Lecture_Mnémos(true, true, true);
+}

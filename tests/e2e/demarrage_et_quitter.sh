@@ -26,7 +26,5 @@ kill "$second_pid"
 # "&Quitter" is the second entry of the tray menu.
 PENSOIR_PID=$first_pid
 sleep 0.5
-tray_menu_choose 2
-code=$(wait_exit "$first_pid" 10) || fail "Quitter did not end the program"
-[ "$code" = 0 ] || fail "exit code $code"
+quit_from_tray
 echo "ok"

@@ -8,22 +8,26 @@ set -euo pipefail
 for tool in Xvfb openbox trayer xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (install the e2e packages)" >&2; exit 1; }
 done
+locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$' || { echo "the fr_FR.UTF-8 locale is missing" >&2; exit 1; }
 
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
 export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
 mkdir -p "$HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=fr_FR.UTF-8
+export QT_QPA_PLATFORM=xcb LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8
 
 cleanup() {
     local status=$?
+    # The screen as the failure left it, before the desktop goes.
+    if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
+        import -window root "${E2E_SHOT_DIR:-.}/e2e-failure-$(basename "$0" .sh).png" 2>/dev/null || true
+        echo "program log:" >&2
+        cat "$E2E_TMP/pensoir.log" >&2 2>/dev/null || true
+    fi
     for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     sleep 0.2
     for pid in "${E2E_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
-        import -window root "${E2E_SHOT_DIR:-.}/e2e-failure-$(basename "$0" .sh).png" 2>/dev/null || true
-    fi
     rm -rf "$E2E_TMP"
     exit "$status"
 }
@@ -114,13 +118,21 @@ tray_menu_choose() { # n
     xdotool key Return
 }
 
-wait_exit() { # pid seconds → prints the exit code
+# Waits for a program started here to end, and leaves its exit code in EXIT_CODE. It must run in this
+# shell, not in $(...): only the parent can collect the code.
+wait_exit() { # pid seconds
     local deadline=$((SECONDS + $2))
-    while kill -0 "$1" 2>/dev/null; do
+    while kill -0 "$1" 2>/dev/null && ! grep -q '^Z' <<<"$(ps -o stat= -p "$1" 2>/dev/null)"; do
         [ "$SECONDS" -lt "$deadline" ] || return 1
         sleep 0.1
     done
-    local code=0
-    wait "$1" || code=$?
-    echo "$code"
+    EXIT_CODE=0
+    wait "$1" || EXIT_CODE=$?
+}
+
+# Quits from the tray menu ("&Quitter" is its second entry) and checks the program ends with code 0.
+quit_from_tray() {
+    tray_menu_choose 2
+    wait_exit "$PENSOIR_PID" 10 || fail "Quitter did not end the program"
+    [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
 }

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Launcher entries read from Menus/MenuOptions.txt at start-up follow the four commands of the tray menu
+# (separators and the hidden placeholder are passed over by the keyboard); choosing one starts its
+# program. "Ajout menu" adds one more through the real file dialog and input box and appends it to the
+# file; "&Quitter" then ends the program with exit code 0.
+source "$(dirname "$0")/desktop.sh"
+
+export PENSOIR_DIR="$E2E_TMP/pensoir"
+outils="$E2E_TMP/outils avec blancs"
+mkdir -p "$PENSOIR_DIR/Menus" "$outils"
+
+# Each script leaves a marker named after itself, written whole.
+for name in premier second troisieme; do
+    cat >"$outils/$name.sh" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$@" >"$E2E_TMP/$name.tmp" && mv "$E2E_TMP/$name.tmp" "$E2E_TMP/$name.marqueur"
+SCRIPT
+    chmod +x "$outils/$name.sh"
+done
+printf '"1 - premier.sh"\r\n"%s"\r\n"2 - &second, avec virgule"\r\n"%s"\r\n' \
+    "$outils/premier.sh" "$outils/second.sh" >"$PENSOIR_DIR/Menus/MenuOptions.txt"
+
+start_desktop
+start_pensoir
+wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+
+# &Masquer, &Quitter, Créer…, Afficher…, then the launcher entries: the second one is sixth.
+tray_menu_choose 6
+wait_until 10 test -f "$E2E_TMP/second.marqueur" || fail "the second launcher entry did not start its program"
+[ ! -e "$E2E_TMP/premier.marqueur" ] || fail "the first launcher entry ran as well"
+kill -0 "$PENSOIR_PID" || fail "the program ended after starting a launcher entry"
+
+tray_menu_choose 5
+wait_until 10 test -f "$E2E_TMP/premier.marqueur" || fail "the first launcher entry did not start its program"
+
+# "Ajout menu", the second button of the column (30, 420 twips; 121 × 25 pixels at 96 dpi).
+click_tray 1
+main=$(find_window '      Pensoir') || fail "a left click did not show the main window"
+xdotool mousemove --window "$main" 62 40 click 1
+dialog=$(find_window 'Selectionner le programme à lancer' 10) || fail "Ajout menu showed no file dialog"
+# xdotool types non-ASCII letters by remapping a key, which sometimes drops them: the path stays ASCII.
+xdotool windowactivate --sync "$dialog" type --delay 20 "$outils/troisieme.sh"
+xdotool key Return
+active_is_input_box() { [ "$(xdotool getwindowname "$(xdotool getactivewindow)" 2>/dev/null)" = Pensoir ]; }
+wait_until 10 active_is_input_box || fail "no input box for the caption"
+xdotool key Return
+
+printf '"3 - troisieme.sh"\r\n"%s"\r\n' "$outils/troisieme.sh" | iconv -f UTF-8 -t CP1252 >"$E2E_TMP/attendu"
+appended() { tail -c "$(stat -c %s "$E2E_TMP/attendu")" "$PENSOIR_DIR/Menus/MenuOptions.txt" | cmp -s - "$E2E_TMP/attendu"; }
+wait_until 10 appended || fail "the new entry was not appended to MenuOptions.txt"
+tray_menu_choose 7
+wait_until 10 test -f "$E2E_TMP/troisieme.marqueur" || fail "the added entry did not start its program"
+
+sleep 0.5
+quit_from_tray
+echo "ok"

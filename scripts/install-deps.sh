@@ -3,7 +3,7 @@
 # too. As root it installs what is missing with apt-get; otherwise it names the missing packages.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool openbox trayer imagemagick
         poppler-utils faketime fonts-dejavu-core locales)

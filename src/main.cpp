@@ -3,6 +3,9 @@
 #include "shell/IconeProgramme.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -11,6 +14,12 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(Icône_Programme());
     // The program lives in the tray: hiding or closing a memo must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Qt's own dialogs (file chooser, colour and font boxes) speak the user's language.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     QtPlatform plateforme;
     FrmUtilitaires fenêtre(plateforme);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 // Opening memos from their files, at start-up and from the list, and creating new ones from the tray.
@@ -132,8 +133,11 @@ void TestLectureMnemos::ouvrirLaSelection() {
     écrire(QStringLiteral("03122026_00003"), QStringLiteral("Trois"), true);
     fenêtre_->Form_Load();
     QCOMPARE(ouvertes().size(), 1);
+    fenêtre_->Mnu_Afficher->trigger(); // "No": the open memo stays
+    QVERIFY(fenêtre_->isVisible());
     fenêtre_->FR_Liste->LB_Liste->item(1)->setSelected(false);
-    fenêtre_->Lecture_Mnémos(true, false, false);
+    fenêtre_->FR_Liste->PB_Ouvrir->click();
+    QVERIFY(!fenêtre_->isVisible());
     QStringList noms;
     for (Mnemo* m : ouvertes())
         noms << m->Tag;

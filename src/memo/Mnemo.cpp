@@ -113,27 +113,24 @@ void Mnemo::placerZoneClient() {
 
 void Mnemo::Form_Load() {
     Modifié = false;
-    const QColor fond = FR_Mnémo->palette().color(QPalette::Window);
-    colorerFond(*this, fond);
-    colorerFond(*zoneClient, fond);
-    for (QWidget* w : std::initializer_list<QWidget*>{TX_Mnémo, Option1, Option2, Option3, PT_Appel_Menu})
-        colorerFond(*w, fond);
-    QPalette texte = TX_Mnémo->palette();
-    texte.setColor(QPalette::Base, fond);
-    TX_Mnémo->setPalette(texte);
+    Appliquer_Couleur(FR_Mnémo->palette().color(QPalette::Window));
     for (CelluleCouleur* cellule : PT_Couleurs)
         cellule->show();
 }
 
-void Mnemo::Colorier() {
-    const QColor fond = palette().color(QPalette::Window);
-    colorerFond(*zoneClient, fond);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{FR_Mnémo, TX_Mnémo, Option1, Option2, Option3, PT_Appel_Menu})
+// The memo colour: the window's background, given to the memo frame, the text, the panel buttons and the
+// call-menu button. The options and picture panels and the palette keep their own colours.
+void Mnemo::Appliquer_Couleur(const QColor& fond) {
+    for (QWidget* w : std::initializer_list<QWidget*>{this, zoneClient, FR_Mnémo, TX_Mnémo, Option1, Option2,
+                                                      Option3, PT_Appel_Menu})
         colorerFond(*w, fond);
     QPalette texte = TX_Mnémo->palette();
     texte.setColor(QPalette::Base, fond);
     TX_Mnémo->setPalette(texte);
+}
+
+void Mnemo::Colorier() {
+    Appliquer_Couleur(palette().color(QPalette::Window));
     Modifié = true;
 }
 

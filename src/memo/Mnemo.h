@@ -22,12 +22,16 @@ class TitreCliquable;
 class CelluleCouleur;
 struct Fiche_Mnémo;
 
+// The caption of the alarm's program button while no program is chosen.
+inline const QString PRG_AUCUN = QStringLiteral("PRG à lancer");
+
 // One memo: a sticky-note window with its icon, title, text, palette strip, picture and options panels.
 // Its geometry is handled in twips, as the memo file keeps it; the window is frameless with a thin edge of
 // its own for resizing, and shows a caption bar inside the same outer rectangle while in move mode.
 class Mnemo : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int GAUCHE_TITRE_SAISI = 690; // twips: the title beside the icon once entered
     explicit Mnemo(Contexte_Mnémo& contexte, QWidget* parent = nullptr);
     ~Mnemo() override;
 
@@ -57,6 +61,7 @@ public:
     void Form_Load();
     void Disposer();
     void Colorier();
+    void Appliquer_Couleur(const QColor& fond);
     void Perte_Activation();
     void Mnu_Fermer_Click();
     void Mnu_Déplacer_Click();

@@ -176,7 +176,7 @@ void Mnemo::Créer_Panneau_Options() {
     TX_Alarme = contrôle<QLineEdit>(FR_Alarme, "TX_Alarme", QRect(90, 870, 3955, 345));
     TX_Alarme->setToolTip(QStringLiteral("Texte affiché par l'alarme"));
     PB_PRG = contrôle<QPushButton>(FR_Alarme, "PB_PRG", QRect(90, 1260, 3930, 285));
-    PB_PRG->setText(QStringLiteral("PRG à lancer"));
+    PB_PRG->setText(PRG_AUCUN);
     PB_PRG->setToolTip(
         QStringLiteral("Eventuelle sélection d'un programme à lancer lorsque l'alarme est déclenchée"));
 

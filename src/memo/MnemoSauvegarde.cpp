@@ -6,6 +6,7 @@
 
 #include "dialogs/IconSet.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Sablier.h"
 #include "platform/Twips.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
@@ -22,17 +23,6 @@
 #include <QScreen>
 
 namespace {
-constexpr int GAUCHE_TITRE_SAISI = 690;
-const QString PRG_AUCUN = QStringLiteral("PRG à lancer");
-
-// The hourglass while a save runs.
-class Sablier {
-public:
-    Sablier() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sablier() { QGuiApplication::restoreOverrideCursor(); }
-    Sablier(const Sablier&) = delete;
-    Sablier& operator=(const Sablier&) = delete;
-};
 
 qint16 drapeau(bool valeur) {
     return valeur ? -1 : 0;
@@ -137,14 +127,7 @@ void Mnemo::Remplir(const Fiche_Mnémo& f, const QString& texteClair, const QStr
         écrans << écran->geometry();
     setGeometry(Ramener_Sur_Écran(geometry(), écrans));
 
-    const QColor fond = vbColour(static_cast<std::uint32_t>(f.Couleur));
-    colorerFond(*this, fond);
-    colorerFond(*zoneClient, fond);
-    for (QWidget* w : std::initializer_list<QWidget*>{Option1, Option2, Option3, PT_Appel_Menu, FR_Mnémo})
-        colorerFond(*w, fond);
-    QPalette texte = TX_Mnémo->palette();
-    texte.setColor(QPalette::Base, fond);
-    TX_Mnémo->setPalette(texte);
+    Appliquer_Couleur(vbColour(static_cast<std::uint32_t>(f.Couleur)));
 
     QFont police = TX_Mnémo->font();
     police.setBold(f.Gras != 0);

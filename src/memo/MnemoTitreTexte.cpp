@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-constexpr int GAUCHE_TITRE_SAISI = 690;
 
 // A double quote would end a value in the memo file: each becomes two apostrophes, and the caret moves one
 // place to the right for each.

@@ -7,6 +7,7 @@
 #include "memo/Mnemo.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Sablier.h"
 #include "store/AlarmesMnemo.h"
 #include "store/CadrerChaine.h"
 #include "store/FichiersMnemo.h"
@@ -32,13 +33,6 @@ QString Décoder_Texte(QString texte, int tours) {
     return texte;
 }
 
-class Sablier {
-public:
-    Sablier() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sablier() { QGuiApplication::restoreOverrideCursor(); }
-    Sablier(const Sablier&) = delete;
-    Sablier& operator=(const Sablier&) = delete;
-};
 } // namespace
 
 Mnemo* FrmUtilitaires::Fenêtre_Du_Mnémo(const QString& nom) const {

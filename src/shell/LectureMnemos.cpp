@@ -16,7 +16,7 @@
 #include "store/MotDePasse.h"
 #include "store/TablesCodage.h"
 
-#include <QGuiApplication>
+#include <QHash>
 
 namespace {
 constexpr int LARGEUR_TITRE_LISTE = 32;
@@ -61,6 +61,9 @@ Mnemo* FrmUtilitaires::Nouvelle_Fenêtre() {
 void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafraîchir) {
     const Sablier sablier;
     const QString dossier = memoFolder();
+    // Records read for the list serve the opening that follows in the same call; otherwise the files are
+    // read again, as the user may have left the list open for a while.
+    QHash<QString, Fiche_Mnémo> lues;
 
     if (Rafraîchir) {
         FR_Liste->vider();
@@ -68,6 +71,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
             const QString nom = fichier.chopped(EXTENSION_FICHE.size());
             const Fiche_Mnémo fiche = Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
             FR_Liste->ajouter(Ligne_Liste(fiche, nom), fiche.Ouvert, nom);
+            if (!ModeListe) lues.insert(nom, fiche);
         }
         FR_Liste->compterFichiers();
     }
@@ -86,7 +90,9 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
     bool alarmesRefusées = false;
     for (int i = 0; i < FR_Liste->nombre(); ++i) {
         const QString nom = FR_Liste->nomMémo(i);
-        const Fiche_Mnémo fiche = Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
+        const auto déjàLue = lues.constFind(nom);
+        const Fiche_Mnémo fiche =
+            déjàLue != lues.constEnd() ? *déjàLue : Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
         const Inscription_Alarme alarme = Inscrire_Alarme(contexte.alarmes, fiche);
         alarmesRefusées = alarmesRefusées || alarme.tablePleine;
         if (Mnemo* ouverte = Fenêtre_Du_Mnémo(nom); ouverte && alarme.ligne > 0)

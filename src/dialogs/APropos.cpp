@@ -1,5 +1,6 @@
 #include "APropos.h"
 
+#include "platform/PoliceClassique.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
 
@@ -30,9 +31,7 @@ A_propos::A_propos(QWidget* parent)
 
     QLabel* nom = étiquette(this, QStringLiteral("Pensoir"), BLEU, QRect(240, 120, 3375, 375));
     nom->setObjectName(QStringLiteral("nom"));
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPointSizeF(13.5);
-    nom->setFont(police);
+    nom->setFont(policeClassique(13.5));
 
     QLabel* version = étiquette(this, QStringLiteral("Version 1.20"), VERT, QRect(240, 540, 3375, 285));
     version->setObjectName(QStringLiteral("version"));

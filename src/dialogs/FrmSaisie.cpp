@@ -1,6 +1,7 @@
 #include "FrmSaisie.h"
 
 #include "platform/Platform.h"
+#include "platform/PoliceClassique.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
 
@@ -27,16 +28,8 @@ constexpr int LONGUEUR_MOT_DE_PASSE = 8;
 const QString FORMAT_JOUR = QStringLiteral("dd/MM/yyyy");
 const QString TOOLTIP_BOUTONS = QStringLiteral("Pour choisir un jour précis");
 
-// The controls were measured for MS Sans Serif 8.25 pt; where it is missing, a font of about the same
-// width keeps the captions inside their places.
 QFont policeDesControles(bool gras = false) {
-    QFont police;
-    police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                        QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("Nimbus Sans")});
-    police.setPointSizeF(8.25);
-    police.setBold(gras);
-    return police;
+    return policeClassique(8.25, gras);
 }
 
 QLabel* étiquette(QWidget* parent, const char* nom, const QString& texte, QRect twips) {

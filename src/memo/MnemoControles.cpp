@@ -4,6 +4,7 @@
 #include "CouleursMnemo.h"
 #include "PetitsControles.h"
 
+#include "platform/PoliceClassique.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
 
@@ -16,11 +17,8 @@
 
 namespace {
 
-QFont police(const char* nom, double taille, bool gras = false) {
-    QFont f(QString::fromLatin1(nom));
-    f.setPointSizeF(taille);
-    f.setBold(gras);
-    return f;
+QFont police(const char* nom, double taille) {
+    return policeClassique(taille, false, QString::fromLatin1(nom));
 }
 
 template <typename T> T* contrôle(QWidget* parent, const char* nom, QRect twips) {
@@ -50,6 +48,7 @@ void Mnemo::Créer_Contrôles() {
     zoneClient = new QWidget(this);
     zoneClient->setObjectName(QStringLiteral("zoneClient"));
     zoneClient->installEventFilter(this);
+    zoneClient->setFont(police("MS Sans Serif", 8.25));
 
     barreTitre = new QLabel(this);
     barreTitre->setObjectName(QStringLiteral("barreTitre"));

@@ -2,6 +2,7 @@
 #include "FrmUtilitaires.h"
 
 #include "dialogs/APropos.h"
+#include "platform/PoliceClassique.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
 
@@ -52,9 +53,7 @@ void FrmUtilitaires::Créer_Boutons() {
         auto* bouton = new QPushButton(b.légende, this);
         bouton->setObjectName(QString::fromLatin1(b.nom));
         bouton->setToolTip(b.bulle);
-        QFont police(QStringLiteral("Arial"));
-        police.setPointSizeF(b.taille);
-        bouton->setFont(police);
+        bouton->setFont(policeClassique(b.taille, false, QStringLiteral("Arial")));
         colorerFond(*bouton, vbColour(VERT));
         placerEnTwips(*bouton, GAUCHE, haut, LARGEUR, HAUTEUR);
         connect(bouton, &QPushButton::clicked, this, b.action);

@@ -9,11 +9,11 @@
 namespace {
 
 StartResult fichierIntrouvable() {
-    return {ERREUR_FICHIER_INTROUVABLE, QStringLiteral("Fichier introuvable")};
+    return {ERREUR_FICHIER_INTROUVABLE, Description_Erreur(ERREUR_FICHIER_INTROUVABLE)};
 }
 
 StartResult accèsRefusé() {
-    return {ERREUR_ACCES_REFUSE, QStringLiteral("Erreur d'accès au chemin/fichier")};
+    return {ERREUR_ACCES_REFUSE, Description_Erreur(ERREUR_ACCES_REFUSE)};
 }
 
 } // namespace

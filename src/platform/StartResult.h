@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ErreursPlateforme.h"
+
 #include <QString>
 
 // Outcome of starting a program: error 0 when it started, else the number and French text the user is shown.
@@ -8,7 +10,3 @@ struct StartResult {
     QString description;
     bool ok() const { return error == 0; }
 };
-
-inline constexpr int ERREUR_FICHIER_INTROUVABLE = 53;
-inline constexpr int ERREUR_ACCES_REFUSE = 75;
-inline constexpr int ERREUR_CHEMIN_INTROUVABLE = 76;

@@ -1,5 +1,6 @@
 #include "Lanceur.h"
 
+#include "platform/ErreursPlateforme.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -45,6 +46,5 @@ void Lanceur::lancer(int index, Platform& plateforme) const {
     const StartResult résultat = plateforme.startProgram(Tag(index));
     if (résultat.ok()) return;
     plateforme.beep();
-    plateforme.messageBox(résultat.description, MessageButtons::Ok, MessageIcon::Critical,
-                          QStringLiteral("erreur ") + QString::number(résultat.error));
+    Afficher_Erreur(plateforme, résultat.error, résultat.description);
 }

@@ -1,7 +1,5 @@
 #include "ErreursFichier.h"
 
-#include "platform/Platform.h"
-
 #include <cerrno>
 
 Résultat_Écriture Erreur_Fichier(int numéro) {
@@ -9,15 +7,13 @@ Résultat_Écriture Erreur_Fichier(int numéro) {
     case 0:
         return {};
     case ERREUR_NOM_FICHIER_INCORRECT:
-        return {numéro, QStringLiteral("Nom ou numéro de fichier incorrect")};
+    case ERREUR_FICHIER_INTROUVABLE:
     case ERREUR_DISQUE_PLEIN:
-        return {numéro, QStringLiteral("Disque plein")};
     case ERREUR_ACCES_REFUSE:
-        return {numéro, QStringLiteral("Erreur d'accès au chemin/fichier")};
     case ERREUR_CHEMIN_INTROUVABLE:
-        return {numéro, QStringLiteral("Chemin d'accès introuvable")};
+        return {numéro, Description_Erreur(numéro)};
     default:
-        return {ERREUR_ENTREE_SORTIE, QStringLiteral("Erreur d'entrée/sortie sur le périphérique")};
+        return {ERREUR_ENTREE_SORTIE, Description_Erreur(ERREUR_ENTREE_SORTIE)};
     }
 }
 
@@ -49,6 +45,5 @@ Résultat_Écriture Erreur_Système(int valeurErrno) {
 
 void Afficher_Erreur_Fichier(Platform& plateforme, const Résultat_Écriture& résultat) {
     if (résultat.ok()) return;
-    plateforme.messageBox(résultat.description, MessageButtons::Ok, MessageIcon::Critical,
-                          QStringLiteral("erreur ") + QString::number(résultat.erreur));
+    Afficher_Erreur(plateforme, résultat.erreur, résultat.description);
 }

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "platform/StartResult.h"
+#include "platform/ErreursPlateforme.h"
 
 #include <QString>
 
 class Platform;
-
-// File errors as the user is shown them: a number and its French text, in the box captioned "erreur "
-// followed by the number.
-inline constexpr int ERREUR_NOM_FICHIER_INCORRECT = 52;
-inline constexpr int ERREUR_ENTREE_SORTIE = 57;
-inline constexpr int ERREUR_DISQUE_PLEIN = 61;
 
 // The outcome of writing a memo: error 0 when every file was written.
 struct Résultat_Écriture {

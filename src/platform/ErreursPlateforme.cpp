@@ -1,0 +1,25 @@
+#include "ErreursPlateforme.h"
+
+#include "Platform.h"
+
+QString Description_Erreur(int numéro) {
+    switch (numéro) {
+    case ERREUR_NOM_FICHIER_INCORRECT:
+        return QStringLiteral("Nom ou numéro de fichier incorrect");
+    case ERREUR_FICHIER_INTROUVABLE:
+        return QStringLiteral("Fichier introuvable");
+    case ERREUR_DISQUE_PLEIN:
+        return QStringLiteral("Disque plein");
+    case ERREUR_ACCES_REFUSE:
+        return QStringLiteral("Erreur d'accès au chemin/fichier");
+    case ERREUR_CHEMIN_INTROUVABLE:
+        return QStringLiteral("Chemin d'accès introuvable");
+    default:
+        return QStringLiteral("Erreur d'entrée/sortie sur le périphérique");
+    }
+}
+
+void Afficher_Erreur(Platform& plateforme, int numéro, const QString& description) {
+    plateforme.messageBox(description, MessageButtons::Ok, MessageIcon::Critical,
+                          QStringLiteral("erreur ") + QString::number(numéro));
+}

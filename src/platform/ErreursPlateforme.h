@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class Platform;
+
+// Platform errors as the user is shown them: a number and its French text.
+inline constexpr int ERREUR_NOM_FICHIER_INCORRECT = 52;
+inline constexpr int ERREUR_FICHIER_INTROUVABLE = 53;
+inline constexpr int ERREUR_ENTREE_SORTIE = 57;
+inline constexpr int ERREUR_DISQUE_PLEIN = 61;
+inline constexpr int ERREUR_ACCES_REFUSE = 75;
+inline constexpr int ERREUR_CHEMIN_INTROUVABLE = 76;
+
+// The text of one of the numbers above; any other number reads as an input/output error.
+QString Description_Erreur(int numéro);
+
+// The critical box with the error's text, captioned "erreur " and the number.
+void Afficher_Erreur(Platform& plateforme, int numéro, const QString& description);

@@ -7,8 +7,6 @@
 #include <QLabel>
 
 namespace {
-constexpr std::uint32_t ORANGE_PÂLE = 0x00C0E0FF;
-constexpr std::uint32_t BLEU = 0x00FF0000;
 constexpr std::uint32_t VERT = 0x0000C000;
 
 QLabel* étiquette(QWidget* parent, const QString& texte, std::uint32_t couleur, QRect twips) {

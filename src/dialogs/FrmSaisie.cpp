@@ -4,6 +4,7 @@
 #include "platform/PoliceClassique.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
+#include "store/TableAlarmes.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr std::uint32_t ORANGE_PÂLE = 0x00C0E0FF;
-constexpr std::uint32_t VERT_PÂLE = 0x00C0FFC0;
 constexpr std::uint32_t ROUGE_PÂLE = 0x00C0C0FF;
 constexpr QSize CLIENT_TWIPS(6630, 4230);
 
@@ -115,14 +114,14 @@ void FrmSaisie::créerPanneauDate() {
                     QRect(900, 510, 1400, 315));
     TX_Jour->setAlignment(Qt::AlignCenter);
     TX_Jour->setMaxLength(LONGUEUR_JOUR);
-    TX_Jour->setText(QStringLiteral("__\\__\\____"));
+    TX_Jour->setText(JOUR_TOUS_LES_JOURS);
 
     Label3 = étiquette(panneau, "Label3", QStringLiteral("Heure"), QRect(4410, 570, 435, 195));
     TX_Heure = zoneDeTexte(panneau, "TX_Heure", QStringLiteral("Heure de déclenchement"),
                            QRect(5010, 510, 1400, 315));
     TX_Heure->setAlignment(Qt::AlignCenter);
     TX_Heure->setMaxLength(LONGUEUR_HEURE);
-    TX_Heure->setText(QStringLiteral("__:__"));
+    TX_Heure->setText(HEURE_VIDE);
 
     Calendar1 = new QCalendarWidget(panneau);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));

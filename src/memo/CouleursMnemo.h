@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/VbColour.h"
+
 #include <QColor>
 
 #include <array>
 #include <cstdint>
 
-inline constexpr std::uint32_t COULEUR_MNÉMO = 0x00FFFFC0;    // pale cyan, the memo frame
-inline constexpr std::uint32_t COULEUR_OPTIONS = 0x00C0FFFF;  // light yellow, the options panel
-inline constexpr std::uint32_t COULEUR_LÉGENDES = 0x00FF0000; // blue captions of the options panel
+inline constexpr std::uint32_t COULEUR_MNÉMO = 0x00FFFFC0;   // pale cyan, the memo frame
+inline constexpr std::uint32_t COULEUR_OPTIONS = 0x00C0FFFF; // light yellow, the options panel
+inline constexpr std::uint32_t COULEUR_LÉGENDES = BLEU;      // the captions of the options panel
 
 // The 32 palette cells, red, green, blue.
 inline constexpr std::array<std::array<int, 3>, 32> PALETTE_MNÉMO = {{

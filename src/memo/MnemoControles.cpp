@@ -7,6 +7,7 @@
 #include "platform/PoliceClassique.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
+#include "store/TableAlarmes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -152,7 +153,7 @@ void Mnemo::Créer_Panneau_Options() {
     auto* étiquetteJour = contrôle<QLabel>(FR_Alarme, "Label1", QRect(120, 210, 300, 195));
     étiquetteJour->setText(QStringLiteral("Jour"));
     TX_Jour = contrôle<QLineEdit>(FR_Alarme, "TX_Jour", QRect(810, 180, 1400, 315));
-    TX_Jour->setText(QStringLiteral("__\\__\\____"));
+    TX_Jour->setText(JOUR_TOUS_LES_JOURS);
     TX_Jour->setMaxLength(10);
     TX_Jour->setAlignment(Qt::AlignCenter);
     TX_Jour->setToolTip(QStringLiteral("Date de déclenchement ( tous les jours si vide )"));
@@ -162,7 +163,7 @@ void Mnemo::Créer_Panneau_Options() {
     auto* étiquetteHeure = contrôle<QLabel>(FR_Alarme, "Label2", QRect(120, 540, 435, 195));
     étiquetteHeure->setText(QStringLiteral("Heure"));
     TX_Heure = contrôle<QLineEdit>(FR_Alarme, "TX_Heure", QRect(810, 510, 1400, 315));
-    TX_Heure->setText(QStringLiteral("__:__"));
+    TX_Heure->setText(HEURE_VIDE);
     TX_Heure->setMaxLength(5);
     TX_Heure->setAlignment(Qt::AlignCenter);
     TX_Heure->setToolTip(QStringLiteral("Heure de déclenchement"));

@@ -11,7 +11,6 @@
 #include <QMenu>
 
 namespace {
-constexpr std::uint32_t VERT_PÂLE = 0x00C0FFC0;
 constexpr int INTERVALLE_ALARME_MS = 60000;
 } // namespace
 

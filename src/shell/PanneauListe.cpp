@@ -13,8 +13,7 @@
 #include <QSignalBlocker>
 
 namespace {
-constexpr std::uint32_t ORANGE_PÂLE = 0x0080C0FF;
-constexpr std::uint32_t SAUMON = 0x00C0E0FF;
+constexpr std::uint32_t ORANGE_CLAIR = 0x0080C0FF;
 constexpr std::uint32_t ORANGE = 0x000080FF;
 constexpr double TAILLE_POLICE = 8.25;
 constexpr int DONNÉE_OUVERT = Qt::UserRole;
@@ -24,7 +23,7 @@ constexpr int VRAI = -1; // the item data of a memo marked always open
 PanneauListe::PanneauListe(FrmUtilitaires& fenêtre) : QFrame(&fenêtre), fenêtre_(fenêtre) {
     setObjectName(QStringLiteral("FR_Liste"));
     placerEnTwips(*this, 0, 0, 5205, 3135);
-    colorerFond(*this, vbColour(ORANGE_PÂLE));
+    colorerFond(*this, vbColour(ORANGE_CLAIR));
 
     LB_Liste = new QListWidget(this);
     LB_Liste->setObjectName(QStringLiteral("LB_Liste"));
@@ -37,7 +36,7 @@ PanneauListe::PanneauListe(FrmUtilitaires& fenêtre) : QFrame(&fenêtre), fenêt
     police.setPointSizeF(TAILLE_POLICE);
     LB_Liste->setFont(police);
     QPalette palette = LB_Liste->palette();
-    palette.setColor(QPalette::Base, vbColour(SAUMON));
+    palette.setColor(QPalette::Base, vbColour(ORANGE_PÂLE));
     LB_Liste->setPalette(palette);
     placerEnTwips(*LB_Liste, 30, 180, 5140, 2220);
     connect(LB_Liste, &QListWidget::itemSelectionChanged, this, &PanneauListe::LB_Liste_Click);

@@ -4,6 +4,10 @@
 
 #include <array>
 
+// What an unfilled day and hour hold; a day so left means every day.
+inline const QString JOUR_TOUS_LES_JOURS = QStringLiteral("__\\__\\____");
+inline const QString HEURE_VIDE = QStringLiteral("__:__");
+
 // One memo alarm as the timer sees it. An empty Heure marks the row inactive.
 struct Ligne_Alarme {
     QString Jour;

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window.
 #include "FrmUtilitaires.h"
 
+#include "memo/Mnemo.h"
 #include "platform/ApplicationTitle.h"
 #include "store/TablesCodage.h"
 
@@ -33,7 +34,7 @@ void FrmUtilitaires::Form_Load() {
 
 void FrmUtilitaires::Fermeture_Mnémos() {
     for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot) {
-        if (QWidget* fenêtre = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]) fenêtre->close();
+        if (Mnemo* fenêtre = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]) fenêtre->close();
     }
 }
 

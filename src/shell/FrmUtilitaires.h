@@ -81,7 +81,7 @@ public:
     Contexte_Mnémo contexte;
     // The file-open dialog the launcher and every memo window share.
     Dialogue_Commun CommonDialog1;
-    std::array<QPointer<QWidget>, NB_FENÊTRES> Fenêtres_Mnémo;
+    std::array<QPointer<Mnemo>, NB_FENÊTRES> Fenêtres_Mnémo;
     qint16 Nb_Fenêtres = 0;
     QTimer Timer1;
 

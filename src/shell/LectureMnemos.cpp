@@ -37,7 +37,7 @@ QString Décoder_Texte(QString texte, int tours) {
 
 Mnemo* FrmUtilitaires::Fenêtre_Du_Mnémo(const QString& nom) const {
     for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot) {
-        auto* fenêtre = qobject_cast<Mnemo*>(Fenêtres_Mnémo[static_cast<std::size_t>(slot)].data());
+        Mnemo* fenêtre = Fenêtres_Mnémo[static_cast<std::size_t>(slot)];
         if (fenêtre && fenêtre->Tag == nom) return fenêtre;
     }
     return nullptr;
@@ -85,8 +85,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
     // save would overwrite another memo's alarm.
     contexte.alarmes.vider();
     for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot)
-        if (auto* ouverte = qobject_cast<Mnemo*>(Fenêtres_Mnémo[static_cast<std::size_t>(slot)].data()))
-            ouverte->CK_Alarme_Tag.clear();
+        if (Mnemo* ouverte = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]) ouverte->CK_Alarme_Tag.clear();
     bool alarmesRefusées = false;
     for (int i = 0; i < FR_Liste->nombre(); ++i) {
         const QString nom = FR_Liste->nomMémo(i);

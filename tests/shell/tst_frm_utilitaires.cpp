@@ -2,6 +2,7 @@
 #include "TestFolder.h"
 
 #include "dialogs/APropos.h"
+#include "memo/Mnemo.h"
 #include "shell/FrmUtilitaires.h"
 
 #include <QLabel>
@@ -128,7 +129,9 @@ void TestFrmUtilitaires::quitterFermeTout() {
     fenêtre_->show();
 
     // Two memo windows, one of which the user closed already, and an empty slot.
-    QWidget ouverte, fermée;
+    Mnemo ouverte(fenêtre_->contexte), fermée(fenêtre_->contexte);
+    for (Mnemo* m : {&ouverte, &fermée})
+        m->setAttribute(Qt::WA_DeleteOnClose, false);
     ouverte.show();
     fenêtre_->Fenêtres_Mnémo[1] = &ouverte;
     fenêtre_->Fenêtres_Mnémo[3] = &fermée;

@@ -89,7 +89,7 @@ QList<Mnemo*> TestLectureMnemos::ouvertes() const {
     QList<Mnemo*> liste;
     if (!fenêtre_) return liste;
     for (int slot = 1; slot <= fenêtre_->Nb_Fenêtres; ++slot)
-        if (auto* m = qobject_cast<Mnemo*>(fenêtre_->Fenêtres_Mnémo[slot].data())) liste << m;
+        if (Mnemo* m = fenêtre_->Fenêtres_Mnémo[slot]) liste << m;
     return liste;
 }
 

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
+#include "memo/Mnemo.h"
 #include "shell/FichierMenus.h"
 #include "shell/FrmUtilitaires.h"
 
@@ -322,7 +323,9 @@ void TestMenuPopUp::afficherTousLesMnemos_data() {
 void TestMenuPopUp::afficherTousLesMnemos() {
     QFETCH(int, réponse);
     fenêtre_->Form_Load();
-    QWidget mnémo1, mnémo2;
+    Mnemo mnémo1(fenêtre_->contexte), mnémo2(fenêtre_->contexte);
+    for (Mnemo* m : {&mnémo1, &mnémo2})
+        m->setAttribute(Qt::WA_DeleteOnClose, false);
     mnémo1.show();
     mnémo2.show();
     fenêtre_->Fenêtres_Mnémo[1] = &mnémo1;

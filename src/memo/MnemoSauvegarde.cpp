@@ -5,6 +5,8 @@
 #include "PetitsControles.h"
 
 #include "dialogs/IconSet.h"
+#include "platform/ApplicationTitle.h"
+#include "platform/ErreursPlateforme.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Sablier.h"
 #include "platform/Twips.h"
@@ -91,14 +93,16 @@ void Mnemo::Mnu_Sauvegarder_Click() {
     if (écrit.ok())
         Modifié = false;
     else
-        Afficher_Erreur_Fichier(contexte.plateforme, écrit);
+        Afficher_Erreur(contexte.plateforme, écrit.erreur, écrit.description);
 
     const Ligne_Alarme valeurs{TX_Jour->text(), TX_Heure->text(), CK_Beep->isChecked(), TX_Alarme->text(),
                                PB_PRG->text()};
     const Inscription_Alarme inscription =
         Mettre_À_Jour_Alarme(contexte.alarmes, CK_Alarme_Tag.toInt(), CK_Alarme->isChecked(), valeurs);
     CK_Alarme_Tag = inscription.ligne > 0 ? QString::number(inscription.ligne) : QString();
-    if (inscription.tablePleine) Signaler_Alarme_Refusée(contexte.plateforme);
+    if (inscription.tablePleine)
+        contexte.plateforme.messageBox(MESSAGE_ALARME_REFUSÉE, MessageButtons::Ok, MessageIcon::Exclamation,
+                                       titreApplication());
 
     if (contexte.Prochaine_Alarme) contexte.Prochaine_Alarme();
 }
@@ -108,7 +112,11 @@ void Mnemo::Mnu_Supprimer_Click() {
         QStringLiteral("Supprimer le Mnémo : ") + Titre() + QStringLiteral(" ?"), MessageButtons::YesNo,
         MessageIcon::Question, QStringLiteral("Suppression du Mmémo :    ") + Caption());
     if (réponse != vbYes) return;
-    Supprimer_Fichiers_Mnémo(contexte.plateforme, memoFolder(), Tag);
+    const Résultat_Écriture supprimé = Supprimer_Fichiers_Mnémo(memoFolder(), Tag);
+    if (!supprimé.ok()) {
+        contexte.plateforme.beep();
+        Afficher_Erreur(contexte.plateforme, supprimé.erreur, supprimé.description);
+    }
     contexte.Fermeture_En_Cours = true;
     close();
     contexte.Fermeture_En_Cours = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageBoxes.h"
+#include "RandomSource.h"
 #include "StartResult.h"
 #include "TrayIcon.h"
 
@@ -21,10 +22,8 @@ struct OpenFileRequest {
 };
 
 // Everything modal or outside the process goes through here, so that tests can script it.
-class Platform {
+class Platform : public RandomSource {
 public:
-    virtual ~Platform() = default;
-
     // Modal boxes. messageBox answers vbOK, vbYes or vbNo; inputBox answers "" when cancelled.
     virtual int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                            const QString& caption) = 0;
@@ -35,10 +34,8 @@ public:
     virtual void popupMenu(QMenu& menu, const QPoint& globalPosition) = 0;
     virtual void beep() = 0;
 
-    // Time and chance.
+    // Time.
     virtual QDateTime now() const = 0;
-    virtual void randomize() = 0;
-    virtual double rnd() = 0; // 0 <= r < 1
 
     // Processes and the desktop.
     virtual StartResult startProgram(const QString& commandLine) = 0;
@@ -46,7 +43,4 @@ public:
     virtual TrayIcon& tray() = 0;
     virtual QRect screenArea() const = 0; // pixels, the primary screen
     virtual QPoint cursorPosition() const = 0;
-
-    // A whole number from low to high, both included.
-    int randomBetween(int low, int high) { return low + static_cast<int>(rnd() * (high - low + 1)); }
 };

@@ -127,5 +127,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         fenêtre->Remplir(fiche, Décoder_Texte(fiche.Texte, motDePasse.tours), motDePasse.motDePasse,
                          Lire_Image(dossier, nom), alarme.ligne);
     }
-    if (alarmesRefusées) Signaler_Alarmes_Refusées(plateforme);
+    if (alarmesRefusées)
+        plateforme.messageBox(MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,
+                              titreApplication());
 }

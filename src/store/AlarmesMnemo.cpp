@@ -1,8 +1,5 @@
 #include "AlarmesMnemo.h"
 
-#include "platform/ApplicationTitle.h"
-#include "platform/Platform.h"
-
 namespace {
 
 Inscription_Alarme nouvelleLigne(Table_Alarmes& table, const Ligne_Alarme& valeurs) {
@@ -32,14 +29,4 @@ Inscription_Alarme Mettre_À_Jour_Alarme(Table_Alarmes& table, int ligneTag, boo
 Inscription_Alarme Inscrire_Alarme(Table_Alarmes& table, const Fiche_Mnémo& fiche) {
     if (!fiche.Alarme) return {};
     return nouvelleLigne(table, Ligne_Depuis_Fiche(fiche));
-}
-
-void Signaler_Alarme_Refusée(Platform& plateforme) {
-    plateforme.messageBox(MESSAGE_ALARME_REFUSÉE, MessageButtons::Ok, MessageIcon::Exclamation,
-                          titreApplication());
-}
-
-void Signaler_Alarmes_Refusées(Platform& plateforme) {
-    plateforme.messageBox(MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,
-                          titreApplication());
 }

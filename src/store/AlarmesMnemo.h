@@ -3,8 +3,6 @@
 #include "FicheMnemo.h"
 #include "TableAlarmes.h"
 
-class Platform;
-
 // What became of a memo's alarm row: its number for the CK_Alarme tag (0: no row, empty tag), and whether
 // the row was refused because the table is full.
 struct Inscription_Alarme {
@@ -12,6 +10,7 @@ struct Inscription_Alarme {
     bool tablePleine = false;
 };
 
+// What the user is told, once per save or once per rebuild, when the table had no room.
 inline const QString MESSAGE_ALARME_REFUSÉE =
     QStringLiteral("Trop d'alarmes : l'alarme de ce Mnémo ne peut pas être enregistrée.");
 inline const QString MESSAGE_ALARMES_REFUSÉES =
@@ -27,7 +26,3 @@ Inscription_Alarme Mettre_À_Jour_Alarme(Table_Alarmes& table, int ligneTag, boo
 
 // While the table is rebuilt from the memo files: a record whose Alarme is set gets the next row.
 Inscription_Alarme Inscrire_Alarme(Table_Alarmes& table, const Fiche_Mnémo& fiche);
-
-// Tell the user once per save, or once per rebuild, that the table had no room.
-void Signaler_Alarme_Refusée(Platform& plateforme);
-void Signaler_Alarmes_Refusées(Platform& plateforme);

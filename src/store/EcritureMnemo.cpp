@@ -5,14 +5,14 @@
 #include "ImageMnemo.h"
 #include "MotDePasse.h"
 
-Résultat_Écriture Écrire_Mnémo(Platform& plateforme, const QString& dossierMnémos, const QString& nom,
+Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
                                Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer) {
     if (!Nom_Mnémo_Valide(nom)) return Erreur_Fichier(ERREUR_NOM_FICHIER_INCORRECT);
     if (const int erreur = makePrivateFolder(dossierMnémos)) return Erreur_Système(erreur);
 
     fiche.Début = DÉBUT_FICHE;
     fiche.Fin = FIN_FICHE;
-    Brouiller_Fiche(plateforme, fiche);
+    Brouiller_Fiche(hasard, fiche);
     const QByteArray enregistrement = Composer_Fiche(fiche);
 
     const bool avecImage = !image.isNull();
@@ -20,7 +20,7 @@ Résultat_Écriture Écrire_Mnémo(Platform& plateforme, const QString& dossierM
     if (avecImage) {
         const QByteArray bmp = Image_En_BMP(image);
         if (bmp.isEmpty()) return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
-        fichierImage = Masquer_Image(bmp, plateforme);
+        fichierImage = Masquer_Image(bmp, hasard);
     }
 
     const QString cheminFiche = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE);

@@ -42,8 +42,3 @@ Résultat_Écriture Erreur_Système(int valeurErrno) {
         return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
     }
 }
-
-void Afficher_Erreur_Fichier(Platform& plateforme, const Résultat_Écriture& résultat) {
-    if (résultat.ok()) return;
-    Afficher_Erreur(plateforme, résultat.erreur, résultat.description);
-}

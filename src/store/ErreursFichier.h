@@ -4,9 +4,8 @@
 
 #include <QString>
 
-class Platform;
-
-// The outcome of writing a memo: error 0 when every file was written.
+// The outcome of writing or deleting a memo's files: error 0 when it was done. The caller shows a failure
+// (Afficher_Erreur).
 struct Résultat_Écriture {
     int erreur = 0;
     QString description;
@@ -16,6 +15,3 @@ struct Résultat_Écriture {
 Résultat_Écriture Erreur_Fichier(int numéro);
 // The user's view of a failed system call.
 Résultat_Écriture Erreur_Système(int valeurErrno);
-
-// Shows a failed result in a critical box with an OK button; shows nothing for a success.
-void Afficher_Erreur_Fichier(Platform& plateforme, const Résultat_Écriture& résultat);

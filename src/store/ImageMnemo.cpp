@@ -2,7 +2,6 @@
 
 #include "DiskFiles.h"
 #include "FichiersMnemo.h"
-#include "platform/Platform.h"
 
 #include <QBuffer>
 
@@ -17,9 +16,9 @@ QByteArray Masquer_Image(const QByteArray& image, std::uint8_t remplissage) {
     return static_cast<char>(remplissage) + image;
 }
 
-QByteArray Masquer_Image(const QByteArray& image, Platform& plateforme) {
-    return Masquer_Image(
-        image, static_cast<std::uint8_t>(plateforme.randomBetween(REMPLISSAGE_MIN, REMPLISSAGE_MAX)));
+QByteArray Masquer_Image(const QByteArray& image, RandomSource& hasard) {
+    return Masquer_Image(image,
+                         static_cast<std::uint8_t>(hasard.randomBetween(REMPLISSAGE_MIN, REMPLISSAGE_MAX)));
 }
 
 QByteArray Restaurer_Image(const QByteArray& fichier) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/RandomSource.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
-
-class Platform;
 
 // A picture file N.PS2 is one random filler byte followed by a picture file, so that it does not open
 // as a picture as it stands. Pictures are saved as BMP; reading takes whatever Qt can load.
@@ -14,7 +14,7 @@ inline constexpr std::uint8_t REMPLISSAGE_MIN = 34;
 inline constexpr std::uint8_t REMPLISSAGE_MAX = 132;
 
 QByteArray Masquer_Image(const QByteArray& image, std::uint8_t remplissage);
-QByteArray Masquer_Image(const QByteArray& image, Platform& plateforme); // draws the filler
+QByteArray Masquer_Image(const QByteArray& image, RandomSource& hasard); // draws the filler
 QByteArray Restaurer_Image(const QByteArray& fichier);
 
 // The picture as the memo files hold it; empty when Qt cannot encode it.

@@ -3,7 +3,6 @@
 #include "LineBreaks.h"
 #include "TablesCodage.h"
 #include "Windows1252.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -53,18 +52,18 @@ QString Mot_De_Passe_Enregistrable(const QString& saisi) {
     return sansEspacesAutour(motDePasse.left(LARGEUR_MOT_DE_PASSE));
 }
 
-int Tirer_Tours(Platform& plateforme, const QString& texte) {
-    const int tours = plateforme.randomBetween(1, toursMax(texte));
+int Tirer_Tours(RandomSource& hasard, const QString& texte) {
+    const int tours = hasard.randomBetween(1, toursMax(texte));
     return tours < TOURS_MIN ? tours + TOURS_AJOUT : tours;
 }
 
-int Brouiller_Fiche(Platform& plateforme, Fiche_Mnémo& fiche) {
+int Brouiller_Fiche(RandomSource& hasard, Fiche_Mnémo& fiche) {
     const QString motDePasse = Mot_De_Passe_Enregistrable(fiche.MdP);
     if (motDePasse.isEmpty()) {
         fiche.MdP = QString(LARGEUR_MDP, QLatin1Char(' '));
         return 0;
     }
-    const int tours = toursLisibles(motDePasse, Tirer_Tours(plateforme, fiche.Texte), toursMax(fiche.Texte));
+    const int tours = toursLisibles(motDePasse, Tirer_Tours(hasard, fiche.Texte), toursMax(fiche.Texte));
     fiche.Texte = coderFois(fiche.Texte, tours);
     fiche.MdP = coderFois(motDePasse, tours).leftJustified(LARGEUR_MOT_DE_PASSE, QLatin1Char(' ')) +
                 QStringLiteral("%1").arg(tours, LARGEUR_TOURS, 10, QLatin1Char('0'));

@@ -2,7 +2,7 @@
 
 #include "FicheMnemo.h"
 
-class Platform;
+#include "platform/RandomSource.h"
 
 // A protected memo stores its password and its text scrambled (TablesCodage.h) by a pass count drawn
 // at each save. The MdP field is the coded password left-justified in 8 columns, then the pass count as
@@ -21,12 +21,12 @@ QString Mot_De_Passe_Enregistrable(const QString& saisi);
 
 // Draws the pass count for a text in clear: 1 to 99 when its stored form (a line break counting two
 // characters) is shorter than 300 characters, else 1 to 9; a draw below 4 gets 3 more.
-int Tirer_Tours(Platform& plateforme, const QString& texte);
+int Tirer_Tours(RandomSource& hasard, const QString& texte);
 
 // Turns fiche.MdP (the clear password) and fiche.Texte (clear) into their stored forms and answers the
 // pass count, 0 without a password. When the drawn count would give a coded password that starts or ends
 // with a space, which a reader cannot tell from the padding, the next count in range that does not is used.
-int Brouiller_Fiche(Platform& plateforme, Fiche_Mnémo& fiche);
+int Brouiller_Fiche(RandomSource& hasard, Fiche_Mnémo& fiche);
 
 // The password field as read back: the clear password (empty: none) and the pass count that also
 // unscrambles the text.

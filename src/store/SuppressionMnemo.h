@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ErreursFichier.h"
+
 #include <QString>
 
-class Platform;
-
-// Deletes the files of memo nom. A record file that exists but cannot be deleted is reported with a beep
-// and an "erreur " box; a missing one (a memo never saved) is not. The picture file and any file left
-// aside by an interrupted save go silently.
-void Supprimer_Fichiers_Mnémo(Platform& plateforme, const QString& dossierMnémos, const QString& nom);
+// Deletes the files of memo nom. A record file that exists but cannot be deleted is answered as a failure;
+// a missing one (a memo never saved) is not. The picture file and any file left aside by an interrupted
+// save go silently.
+Résultat_Écriture Supprimer_Fichiers_Mnémo(const QString& dossierMnémos, const QString& nom);

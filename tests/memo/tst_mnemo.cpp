@@ -5,6 +5,7 @@
 #include "memo/Mnemo.h"
 #include "memo/PetitsControles.h"
 #include "platform/Twips.h"
+#include "store/AlarmesMnemo.h"
 #include "store/FichiersMnemo.h"
 #include "store/ImageMnemo.h"
 #include "store/LectureFiche.h"
@@ -12,6 +13,7 @@
 #include "store/TablesCodage.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,8 +48,10 @@ private slots:
     void sauvegardeEtRelecture();
     void sauvegardeAlarme();
     void sauvegardeEchoueeGardeModifie();
+    void sauvegardeTablePleine();
     void suppression_data();
     void suppression();
+    void suppressionImpossibleSignalee();
     void doubleClicSurLeFond();
 
 private:
@@ -449,6 +453,27 @@ void TestMnemo::sauvegardeEchoueeGardeModifie() {
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Critical);
 }
 
+void TestMnemo::sauvegardeTablePleine() {
+    while (!contexte_->alarmes.estPleine())
+        contexte_->alarmes.ajouter(Ligne_Alarme{});
+    Mnemo* f = nouveau();
+    f->CK_Alarme->setChecked(true);
+    f->TX_Heure->setText(QStringLiteral("07:15"));
+    f->Modifié = true;
+    f->Mnu_Sauvegarder_Click();
+
+    // The memo is saved all the same; only its alarm has no row.
+    QVERIFY(!f->Modifié);
+    QVERIFY(QFile::exists(dossier_->memos() + "/" + f->Tag + ".PSL"));
+    QCOMPARE(f->CK_Alarme_Tag, QString());
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(plateforme_->messages[0].text,
+             QStringLiteral("Trop d'alarmes : l'alarme de ce Mnémo ne peut pas être enregistrée."));
+    QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(plateforme_->messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Pensoir"));
+}
+
 void TestMnemo::suppression_data() {
     QTest::addColumn<int>("réponse");
     QTest::addColumn<bool>("modifié");
@@ -478,6 +503,22 @@ void TestMnemo::suppression() {
     QCOMPARE(f->isVisible(), réponse == vbNo);
     if (modifié) QCOMPARE(plateforme_->messages[1].text, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"));
     QVERIFY(!contexte_->Fermeture_En_Cours);
+}
+
+void TestMnemo::suppressionImpossibleSignalee() {
+    Mnemo* f = nouveau();
+    f->show();
+    // A folder in the record's place cannot be deleted as a file, whoever runs the test.
+    QVERIFY(QDir().mkpath(dossier_->memos() + "/" + f->Tag + ".PSL/dedans"));
+    plateforme_->answers.push_back(vbYes);
+    f->Mnu_Supprimer->trigger();
+
+    QCOMPARE(plateforme_->journal, QStringList({"message:Supprimer le Mnémo : Courses ?", "beep",
+                                                "message:Erreur d'accès au chemin/fichier"}));
+    const ShownMessage& boîte = plateforme_->messages[1];
+    QCOMPARE(boîte.caption, QStringLiteral("erreur 75"));
+    QCOMPARE(boîte.icon, MessageIcon::Critical);
+    QCOMPARE(boîte.buttons, MessageButtons::Ok);
 }
 
 void TestMnemo::doubleClicSurLeFond() {

@@ -7,9 +7,11 @@
 #include "shell/PanneauListe.h"
 #include "store/EcritureMnemo.h"
 #include "store/FichiersMnemo.h"
+#include "store/FormatFiche.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +34,7 @@ private slots:
     void motDePasse();
     void ouvrirDeuxFoisDonneUneFenetre();
     void lesFenetresOuvertesSuiventLeurLigne();
+    void tropDAlarmesSignaleUneFois();
     void nouveauMemo();
     void nouveauNomDejaPris();
     void milliemeFenetreRefusee();
@@ -239,6 +242,31 @@ void TestLectureMnemos::lesFenetresOuvertesSuiventLeurLigne() {
     b->Mnu_Sauvegarder_Click();
     QCOMPARE(fenêtre_->contexte.alarmes[3].Heure, QStringLiteral("06:06"));
     QCOMPARE(fenêtre_->contexte.alarmes[1].Heure, QStringLiteral("12:00"));
+}
+
+void TestLectureMnemos::tropDAlarmesSignaleUneFois() {
+    // One memo with an alarm more than the table holds, and one more again.
+    QVERIFY(QDir().mkpath(dossier_->memos()));
+    Fiche_Mnémo fiche;
+    fiche.Début = DÉBUT_FICHE;
+    fiche.Fin = FIN_FICHE;
+    fiche.Alarme = true;
+    fiche.Heure = QStringLiteral("12:00");
+    const QByteArray octets = Composer_Fiche(fiche);
+    for (int i = 0; i < Table_Alarmes::DERNIÈRE_LIGNE + 2; ++i) {
+        QFile fichier(dossier_->memos() + QStringLiteral("/01122026_%1.PSL").arg(i, 5, 10, QLatin1Char('0')));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write(octets);
+    }
+    fenêtre_->Form_Load();
+    QCOMPARE(fenêtre_->contexte.alarmes.Nb_Alarmes, qint16(Table_Alarmes::DERNIÈRE_LIGNE));
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(
+        plateforme_->messages[0].text,
+        QStringLiteral("Trop d'alarmes : certaines alarmes des Mnémos ne peuvent pas être enregistrées."));
+    QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(plateforme_->messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Pensoir"));
 }
 
 void TestLectureMnemos::nouveauMemo() {

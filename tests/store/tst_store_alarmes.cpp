@@ -1,5 +1,4 @@
 // The alarm table as saves amend it and as the memo files rebuild it.
-#include "FakePlatform.h"
 #include "FichesDeTest.h"
 
 #include "store/AlarmesMnemo.h"
@@ -180,29 +179,6 @@ private slots:
         QCOMPARE(dernière, 999);
         QCOMPARE(refusées, 6);
         QCOMPARE(int(table->Nb_Alarmes), 999);
-    }
-
-    void refusalMessages_data() {
-        QTest::addColumn<bool>("reconstruction");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("save") << false
-                              << "Trop d'alarmes : l'alarme de ce Mnémo ne peut pas être enregistrée.";
-        QTest::newRow("rebuild")
-            << true << "Trop d'alarmes : certaines alarmes des Mnémos ne peuvent pas être enregistrées.";
-    }
-    void refusalMessages() {
-        QFETCH(bool, reconstruction);
-        QFETCH(QString, texte);
-        FakePlatform plateforme;
-        if (reconstruction)
-            Signaler_Alarmes_Refusées(plateforme);
-        else
-            Signaler_Alarme_Refusée(plateforme);
-        QCOMPARE(plateforme.messages.size(), 1);
-        QCOMPARE(plateforme.messages.first().text, texte);
-        QCOMPARE(plateforme.messages.first().icon, MessageIcon::Exclamation);
-        QCOMPARE(plateforme.messages.first().buttons, MessageButtons::Ok);
-        QCOMPARE(plateforme.messages.first().caption, QStringLiteral("Pensoir"));
     }
 };
 

@@ -269,20 +269,6 @@ private slots:
         }
     }
 
-    void failureBoxShowsTheNumberInItsCaption() {
-        FakePlatform plateforme;
-        Afficher_Erreur_Fichier(plateforme, Résultat_Écriture{});
-        QVERIFY(plateforme.messages.isEmpty());
-
-        Afficher_Erreur_Fichier(plateforme, Erreur_Fichier(ERREUR_DISQUE_PLEIN));
-        QCOMPARE(plateforme.messages.size(), 1);
-        const ShownMessage& boîte = plateforme.messages.first();
-        QCOMPARE(boîte.text, QStringLiteral("Disque plein"));
-        QCOMPARE(boîte.caption, QStringLiteral("erreur 61"));
-        QCOMPARE(boîte.icon, MessageIcon::Critical);
-        QCOMPARE(boîte.buttons, MessageButtons::Ok);
-    }
-
     void leftoversOfAnInterruptedSaveDoNotStopTheNext() {
         const TestFolder dossier;
         QVERIFY(QDir().mkpath(dossier.memos()));

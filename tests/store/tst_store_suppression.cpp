@@ -1,5 +1,4 @@
 // Deleting a memo's files.
-#include "FakePlatform.h"
 #include "FichesDeTest.h"
 #include "TestFolder.h"
 
@@ -37,21 +36,16 @@ private slots:
         écrire(dossier.memos() + "/" + VOISIN + ".PSL", "voisin");
         écrire(dossier.memos() + "/" + VOISIN + ".PS2", "voisin");
 
-        FakePlatform plateforme;
-        Supprimer_Fichiers_Mnémo(plateforme, dossier.memos(), NOM);
+        const Résultat_Écriture supprimé = Supprimer_Fichiers_Mnémo(dossier.memos(), NOM);
 
         QCOMPARE(QDir(dossier.memos()).entryList(QDir::Files, QDir::Name),
                  QStringList({VOISIN + ".PS2", VOISIN + ".PSL"}));
-        QVERIFY(plateforme.messages.isEmpty());
-        QCOMPARE(plateforme.beeps, 0);
+        QVERIFY(supprimé.ok());
     }
 
     void missingFolderIsSilent() {
         const TestFolder dossier;
-        FakePlatform plateforme;
-        Supprimer_Fichiers_Mnémo(plateforme, dossier.memos(), NOM);
-        QVERIFY(plateforme.messages.isEmpty());
-        QCOMPARE(plateforme.beeps, 0);
+        QVERIFY(Supprimer_Fichiers_Mnémo(dossier.memos(), NOM).ok());
     }
 
     void undeletableRecordIsReportedAndThePictureStillGoes() {
@@ -60,16 +54,10 @@ private slots:
         QVERIFY(QDir().mkpath(dossier.memos() + "/" + NOM + ".PSL/inside"));
         écrire(dossier.memos() + "/" + NOM + ".PS2", "image");
 
-        FakePlatform plateforme;
-        Supprimer_Fichiers_Mnémo(plateforme, dossier.memos(), NOM);
+        const Résultat_Écriture supprimé = Supprimer_Fichiers_Mnémo(dossier.memos(), NOM);
 
-        QCOMPARE(plateforme.beeps, 1);
-        QCOMPARE(plateforme.messages.size(), 1);
-        const ShownMessage& boîte = plateforme.messages.first();
-        QCOMPARE(boîte.text, QStringLiteral("Erreur d'accès au chemin/fichier"));
-        QCOMPARE(boîte.caption, QStringLiteral("erreur 75"));
-        QCOMPARE(boîte.icon, MessageIcon::Critical);
-        QCOMPARE(boîte.buttons, MessageButtons::Ok);
+        QCOMPARE(supprimé.erreur, 75);
+        QCOMPARE(supprimé.description, QStringLiteral("Erreur d'accès au chemin/fichier"));
         QVERIFY(!QFile::exists(dossier.memos() + "/" + NOM + ".PS2"));
     }
 
@@ -77,8 +65,7 @@ private slots:
         const TestFolder dossier;
         QVERIFY(QDir().mkpath(dossier.memos()));
         écrire(dossier.path() + "/dehors.PSL", "x");
-        FakePlatform plateforme;
-        Supprimer_Fichiers_Mnémo(plateforme, dossier.memos(), "../dehors");
+        QVERIFY(Supprimer_Fichiers_Mnémo(dossier.memos(), "../dehors").ok());
         QVERIFY(QFile::exists(dossier.path() + "/dehors.PSL"));
     }
 };

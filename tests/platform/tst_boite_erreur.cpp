@@ -1,0 +1,26 @@
+// The "erreur N" box that the launcher and the memo files show.
+#include "FakePlatform.h"
+
+#include "platform/ErreursPlateforme.h"
+
+#include <QTest>
+
+class TestBoiteErreur : public QObject {
+    Q_OBJECT
+private slots:
+    void numeroDansLaLegende();
+};
+
+void TestBoiteErreur::numeroDansLaLegende() {
+    FakePlatform plateforme;
+    Afficher_Erreur(plateforme, ERREUR_DISQUE_PLEIN, Description_Erreur(ERREUR_DISQUE_PLEIN));
+    QCOMPARE(plateforme.messages.size(), 1);
+    const ShownMessage& boîte = plateforme.messages.first();
+    QCOMPARE(boîte.text, QStringLiteral("Disque plein"));
+    QCOMPARE(boîte.caption, QStringLiteral("erreur 61"));
+    QCOMPARE(boîte.icon, MessageIcon::Critical);
+    QCOMPARE(boîte.buttons, MessageButtons::Ok);
+}
+
+QTEST_GUILESS_MAIN(TestBoiteErreur)
+#include "tst_boite_erreur.moc"

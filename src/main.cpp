@@ -1,3 +1,4 @@
+#include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
 #include "shell/FrmUtilitaires.h"
 #include "shell/IconeProgramme.h"
@@ -21,8 +22,9 @@ int main(int argc, char* argv[]) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductionQt);
 
-    QtPlatform plateforme;
-    FrmUtilitaires fenêtre(plateforme);
+    const ProgramFolder dossier = findProgramFolder();
+    QtPlatform plateforme(dossier);
+    FrmUtilitaires fenêtre(plateforme, dossier);
     fenêtre.Form_Load();
     return QApplication::exec();
 }

@@ -2,15 +2,18 @@
 
 #include "dialogs/EchangeSaisie.h"
 #include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
 #include "store/TableAlarmes.h"
 
 #include <functional>
+#include <utility>
 
 // The state the whole program shares, owned by the main window and handed to every memo window.
 struct Contexte_Mnémo {
-    explicit Contexte_Mnémo(Platform& p) : plateforme(p) {}
+    Contexte_Mnémo(Platform& p, ProgramFolder d) : plateforme(p), dossier(std::move(d)) {}
 
     Platform& plateforme;
+    const ProgramFolder dossier;
     Table_Alarmes alarmes;
     Échange_Saisie saisie;
     qint16 Icône_Choisie = -1;

@@ -7,7 +7,6 @@
 #include "dialogs/IconSet.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/ErreursPlateforme.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Sablier.h"
 #include "platform/Twips.h"
 #include "platform/VbColour.h"
@@ -89,7 +88,8 @@ void Mnemo::Mnu_Sauvegarder_Click() {
     if (Image1_Tag.isEmpty()) Image1_Tag = QString::number(contexte.Icône_Choisie);
     if (CK_Avant_Plan->isChecked()) appliquerAvantPlan(true);
 
-    const Résultat_Écriture écrit = Écrire_Mnémo(contexte.plateforme, memoFolder(), Tag, Fiche(), image_);
+    const Résultat_Écriture écrit =
+        Écrire_Mnémo(contexte.plateforme, contexte.dossier.memoFolder(), Tag, Fiche(), image_);
     if (écrit.ok())
         Modifié = false;
     else
@@ -112,7 +112,7 @@ void Mnemo::Mnu_Supprimer_Click() {
         QStringLiteral("Supprimer le Mnémo : ") + Titre() + QStringLiteral(" ?"), MessageButtons::YesNo,
         MessageIcon::Question, QStringLiteral("Suppression du Mmémo :    ") + Caption());
     if (réponse != vbYes) return;
-    const Résultat_Écriture supprimé = Supprimer_Fichiers_Mnémo(memoFolder(), Tag);
+    const Résultat_Écriture supprimé = Supprimer_Fichiers_Mnémo(contexte.dossier.memoFolder(), Tag);
     if (!supprimé.ok()) {
         contexte.plateforme.beep();
         Afficher_Erreur(contexte.plateforme, supprimé.erreur, supprimé.description);

@@ -4,23 +4,15 @@
 #include <QDir>
 #include <QStandardPaths>
 
-QString programFolder() {
+ProgramFolder findProgramFolder() {
     const QString fromEnvironment = qEnvironmentVariable("PENSOIR_DIR");
-    if (!fromEnvironment.isEmpty()) return QDir::cleanPath(fromEnvironment);
+    if (!fromEnvironment.isEmpty()) return {QDir::cleanPath(fromEnvironment)};
 
     const QDir executableFolder(QCoreApplication::applicationDirPath());
     if (executableFolder.exists(QStringLiteral("Mnemos")) || executableFolder.exists(QStringLiteral("Menus")))
-        return executableFolder.absolutePath();
+        return {executableFolder.absolutePath()};
 
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
-    return QDir::cleanPath(data);
-}
-
-QString memoFolder() {
-    return programFolder() + QStringLiteral("/Mnemos");
-}
-
-QString launcherFolder() {
-    return programFolder() + QStringLiteral("/Menus");
+    return {QDir::cleanPath(data)};
 }

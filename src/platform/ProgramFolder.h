@@ -2,9 +2,14 @@
 
 #include <QString>
 
-// The folder that holds Mnemos/ and Menus/: $PENSOIR_DIR when set; else the executable's folder when it
-// already holds one of them (a portable install); else the user's data folder, created when missing.
-QString programFolder();
+// The folder that holds Mnemos/ and Menus/. It is found once, at start-up, and handed to whoever needs it.
+struct ProgramFolder {
+    QString path;
 
-QString memoFolder();     // programFolder() + "/Mnemos"
-QString launcherFolder(); // programFolder() + "/Menus"
+    QString memoFolder() const { return path + QStringLiteral("/Mnemos"); }
+    QString launcherFolder() const { return path + QStringLiteral("/Menus"); }
+};
+
+// $PENSOIR_DIR when set; else the executable's folder when it already holds Mnemos/ or Menus/ (a portable
+// install); else the user's data folder, created when missing.
+ProgramFolder findProgramFolder();

@@ -1,6 +1,5 @@
 #include "QtPlatform.h"
 
-#include "ProgramFolder.h"
 #include "ProgramStarter.h"
 
 #include <QApplication>
@@ -48,7 +47,8 @@ QStringList qtFilters(const QString& filter) {
 
 } // namespace
 
-QtPlatform::QtPlatform() : random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+QtPlatform::QtPlatform(ProgramFolder dossier)
+    : dossier_(std::move(dossier)), random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -125,7 +125,7 @@ StartResult QtPlatform::startProgram(const QString& commandLine) {
 
 bool QtPlatform::anotherCopyRunning() {
     // One copy per program folder: two copies writing the same memo files is what must be warned about.
-    instanceLock_ = std::make_unique<QLockFile>(programFolder() + QStringLiteral("/.pensoir.lock"));
+    instanceLock_ = std::make_unique<QLockFile>(dossier_.path + QStringLiteral("/.pensoir.lock"));
     instanceLock_->setStaleLockTime(0);
     if (instanceLock_->tryLock(0)) return false;
     instanceLock_.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "ProgramFolder.h"
 #include "QtTrayIcon.h"
 
 #include <QLockFile>
@@ -11,7 +12,8 @@
 // The platform as the desktop gives it, through Qt.
 class QtPlatform final : public Platform {
 public:
-    QtPlatform();
+    // The program folder holds the lock that tells whether another copy runs.
+    explicit QtPlatform(ProgramFolder dossier);
     ~QtPlatform() override;
 
     int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
@@ -33,6 +35,7 @@ public:
     QPoint cursorPosition() const override;
 
 private:
+    ProgramFolder dossier_;
     QRandomGenerator random_;
     std::unique_ptr<QLockFile> instanceLock_;
     std::unique_ptr<QtTrayIcon> tray_;

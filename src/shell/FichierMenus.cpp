@@ -1,25 +1,24 @@
 #include "FichierMenus.h"
 
-#include "platform/ProgramFolder.h"
-
 #include <QDir>
 #include <QFile>
 
-QString Fichier_Menus() {
-    return launcherFolder() + QStringLiteral("/MenuOptions.txt");
+QString Fichier_Menus(const QString& dossierMenus) {
+    return dossierMenus + QStringLiteral("/MenuOptions.txt");
 }
 
-QList<Option_Lanceur> Lire_Fichier_Menus() {
-    QFile fichier(Fichier_Menus());
+QList<Option_Lanceur> Lire_Fichier_Menus(const QString& dossierMenus) {
+    QFile fichier(Fichier_Menus(dossierMenus));
     if (!fichier.open(QIODevice::ReadOnly)) return {};
     return Options_Lanceur(fichier.read(TAILLE_MAX_FICHIER_MENUS));
 }
 
-bool Ajouter_Au_Fichier_Menus(const QString& légende, const QString& ligneCommande) {
-    QFile fichier(Fichier_Menus());
+bool Ajouter_Au_Fichier_Menus(const QString& dossierMenus, const QString& légende,
+                              const QString& ligneCommande) {
+    QFile fichier(Fichier_Menus(dossierMenus));
     if (!fichier.open(QIODevice::Append)) {
         // Only a missing folder is worth one more try.
-        if (QDir(launcherFolder()).exists() || !QDir().mkpath(launcherFolder())) return false;
+        if (QDir(dossierMenus).exists() || !QDir().mkpath(dossierMenus)) return false;
         if (!fichier.open(QIODevice::Append)) return false;
     }
     const QByteArray enregistrement = Enregistrement_Option(légende, ligneCommande);

@@ -5,14 +5,15 @@
 #include <QList>
 #include <QString>
 
-// The launcher options file, Menus/MenuOptions.txt in the program folder.
-QString Fichier_Menus();
+// The launcher options file, MenuOptions.txt in the launcher folder (Menus/ in the program folder).
+QString Fichier_Menus(const QString& dossierMenus);
 
 // Far beyond any real launcher list; a larger file is read up to there only.
 inline constexpr qint64 TAILLE_MAX_FICHIER_MENUS = 1024 * 1024;
 
 // The entries stored in the file; none when it cannot be read.
-QList<Option_Lanceur> Lire_Fichier_Menus();
+QList<Option_Lanceur> Lire_Fichier_Menus(const QString& dossierMenus);
 
-// Appends one record, creating the Menus folder once when it is missing. False when nothing was written.
-bool Ajouter_Au_Fichier_Menus(const QString& légende, const QString& ligneCommande);
+// Appends one record, creating the launcher folder once when it is missing. False when nothing was written.
+bool Ajouter_Au_Fichier_Menus(const QString& dossierMenus, const QString& légende,
+                              const QString& ligneCommande);

@@ -14,9 +14,9 @@ namespace {
 constexpr int INTERVALLE_ALARME_MS = 60000;
 } // namespace
 
-FrmUtilitaires::FrmUtilitaires(Platform& p, QWidget* parent)
+FrmUtilitaires::FrmUtilitaires(Platform& p, const ProgramFolder& dossier, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), plateforme(p),
-      contexte(p), CommonDialog1(p) {
+      contexte(p, dossier), CommonDialog1(p) {
     setObjectName(QStringLiteral("FrmUtilitaires"));
     setWindowTitle(QStringLiteral("      Pensoir"));
     setWindowIcon(Icône_Programme());

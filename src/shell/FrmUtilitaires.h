@@ -5,6 +5,7 @@
 
 #include "memo/ContexteMnemo.h"
 #include "platform/CommonDialog.h"
+#include "platform/ProgramFolder.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -24,7 +25,7 @@ class QPushButton;
 class FrmUtilitaires : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmUtilitaires(Platform& plateforme, QWidget* parent = nullptr);
+    FrmUtilitaires(Platform& plateforme, const ProgramFolder& dossier, QWidget* parent = nullptr);
     ~FrmUtilitaires() override;
 
     static constexpr int NB_FENÊTRES = 1000;     // slot 0 unused

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 void FrmUtilitaires::Lecture_Menus() {
-    for (const Option_Lanceur& option : Lire_Fichier_Menus())
+    for (const Option_Lanceur& option : Lire_Fichier_Menus(contexte.dossier.launcherFolder()))
         if (Mnu_Lancer->ajouter(option.légende, option.ligneCommande) < 0) break;
 }
 
@@ -26,7 +26,7 @@ void FrmUtilitaires::Command5_Click() {
         plateforme.inputBox(QStringLiteral("Entrer l'option menu à ajouter !"), titreApplication(),
                             QString::number(index) + QStringLiteral(" - ") + QFileInfo(chemin).fileName());
     Mnu_Lancer->ajouter(légende, chemin);
-    Ajouter_Au_Fichier_Menus(légende, chemin);
+    Ajouter_Au_Fichier_Menus(contexte.dossier.launcherFolder(), légende, chemin);
 }
 
 void FrmUtilitaires::Mnu_Lancer_Click(int index) {

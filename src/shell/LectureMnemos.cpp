@@ -6,7 +6,6 @@
 #include "dialogs/SaisieAppels.h"
 #include "memo/Mnemo.h"
 #include "platform/ApplicationTitle.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Sablier.h"
 #include "store/AlarmesMnemo.h"
 #include "store/CadrerChaine.h"
@@ -60,7 +59,7 @@ Mnemo* FrmUtilitaires::Nouvelle_Fenêtre() {
 
 void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafraîchir) {
     const Sablier sablier;
-    const QString dossier = memoFolder();
+    const QString dossier = contexte.dossier.memoFolder();
     // Records read for the list serve the opening that follows in the same call; otherwise the files are
     // read again, as the user may have left the list open for a while.
     QHash<QString, Fiche_Mnémo> lues;

@@ -2,7 +2,6 @@
 #include "FrmUtilitaires.h"
 
 #include "memo/Mnemo.h"
-#include "platform/ProgramFolder.h"
 #include "store/FichiersMnemo.h"
 
 #include <QAction>
@@ -16,7 +15,7 @@ const QString TITRE_NOUVEAU = QString(22, QLatin1Char('_'));
 
 QString FrmUtilitaires::Nouveau_Nom_Mnémo() {
     const QString jour = plateforme.now().date().toString(QStringLiteral("ddMMyyyy"));
-    const QString dossier = memoFolder();
+    const QString dossier = contexte.dossier.memoFolder();
     QString nom;
     // Two memos must never share files: draw again while the name is taken by a file or a window.
     for (int essai = 0; essai < TIRAGE_MAX; ++essai) {

@@ -2,7 +2,6 @@
 
 #include "FrmUtilitaires.h"
 
-#include "platform/ProgramFolder.h"
 #include "platform/VbColour.h"
 #include "platform/WidgetGeometry.h"
 
@@ -129,7 +128,7 @@ QString PanneauListe::nomMémo(int ligne) const {
 }
 
 QStringList PanneauListe::File1() const {
-    return QDir(memoFolder())
+    return QDir(fenêtre_.contexte.dossier.memoFolder())
         .entryList({QStringLiteral("*.PSL")}, QDir::Files | QDir::CaseSensitive,
                    QDir::Name | QDir::IgnoreCase);
 }

@@ -2,6 +2,7 @@
 // printed; the test only fails when a picture cannot be made.
 
 #include "FakePlatform.h"
+#include "TestFolder.h"
 
 #include "memo/Mnemo.h"
 
@@ -19,7 +20,8 @@ void TestCapturesMnemo::captures() {
     const QString dossier = QDir::currentPath() + QStringLiteral("/captures");
     QDir().mkpath(dossier);
     FakePlatform plateforme;
-    Contexte_Mnémo contexte(plateforme);
+    const TestFolder dossierProgramme;
+    Contexte_Mnémo contexte(plateforme, dossierProgramme.folder());
     Mnemo mnémo(contexte);
     mnémo.setAttribute(Qt::WA_DeleteOnClose, false);
     mnémo.setTitre(QStringLiteral("Courses de Noël"));

@@ -66,7 +66,7 @@ private:
 void TestMnemo::init() {
     dossier_ = std::make_unique<TestFolder>();
     plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_);
+    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
     prochainesAlarmes_ = 0;
     contexte_->Prochaine_Alarme = [this] { ++prochainesAlarmes_; };
 }

@@ -33,9 +33,10 @@ void TestProgramFolder::cleanup() {
 void TestProgramFolder::variableDEnvironnement() {
     QTemporaryDir dir;
     qputenv("PENSOIR_DIR", dir.path().toUtf8() + "/");
-    QCOMPARE(programFolder(), QDir::cleanPath(dir.path()));
-    QCOMPARE(memoFolder(), QDir::cleanPath(dir.path()) + "/Mnemos");
-    QCOMPARE(launcherFolder(), QDir::cleanPath(dir.path()) + "/Menus");
+    const ProgramFolder found = findProgramFolder();
+    QCOMPARE(found.path, QDir::cleanPath(dir.path()));
+    QCOMPARE(found.memoFolder(), QDir::cleanPath(dir.path()) + "/Mnemos");
+    QCOMPARE(found.launcherFolder(), QDir::cleanPath(dir.path()) + "/Menus");
 }
 
 void TestProgramFolder::installationPortable_data() {
@@ -49,7 +50,7 @@ void TestProgramFolder::installationPortable() {
     qunsetenv("PENSOIR_DIR");
     QDir executable(QCoreApplication::applicationDirPath());
     QVERIFY(executable.mkdir(sousDossier));
-    const QString found = programFolder();
+    const QString found = findProgramFolder().path;
     executable.rmdir(sousDossier);
     QCOMPARE(found, executable.absolutePath());
 }
@@ -58,9 +59,9 @@ void TestProgramFolder::dossierDeDonnees() {
     qunsetenv("PENSOIR_DIR");
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir(data).removeRecursively();
-    QCOMPARE(programFolder(), QDir::cleanPath(data));
+    QCOMPARE(findProgramFolder().path, QDir::cleanPath(data));
     QVERIFY(QDir(data).exists());
-    QVERIFY(programFolder() != QDir(QCoreApplication::applicationDirPath()).absolutePath());
+    QVERIFY(findProgramFolder().path != QDir(QCoreApplication::applicationDirPath()).absolutePath());
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolder)

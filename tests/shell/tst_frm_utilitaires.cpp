@@ -37,7 +37,7 @@ void TestFrmUtilitaires::init() {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     dossier_ = std::make_unique<TestFolder>();
     plateforme_ = std::make_unique<FakePlatform>();
-    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_);
+    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_, dossier_->folder());
     terminaisons_ = 0;
     fenêtre_->terminer = [this] { ++terminaisons_; };
 }

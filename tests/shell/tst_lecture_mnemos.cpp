@@ -53,7 +53,7 @@ void TestLectureMnemos::init() {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     dossier_ = std::make_unique<TestFolder>();
     plateforme_ = std::make_unique<FakePlatform>();
-    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_);
+    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_, dossier_->folder());
     fenêtre_->terminer = [] {};
 }
 

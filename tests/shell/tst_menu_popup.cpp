@@ -65,7 +65,7 @@ private:
 void TestMenuPopUp::init() {
     dossier_ = std::make_unique<TestFolder>();
     plateforme_ = std::make_unique<FakePlatform>();
-    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_);
+    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_, dossier_->folder());
     fenêtre_->terminer = [] {};
 }
 
@@ -85,7 +85,7 @@ QStringList TestMenuPopUp::légendesLanceur(const FrmUtilitaires& fenêtre) cons
 void TestMenuPopUp::redémarrer() {
     fenêtre_.reset();
     plateforme_ = std::make_unique<FakePlatform>();
-    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_);
+    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_, dossier_->folder());
     fenêtre_->terminer = [] {};
     fenêtre_->Form_Load();
 }

@@ -144,9 +144,9 @@ void TestOptionsLanceur::allerRetour() {
 
 void TestOptionsLanceur::fichierAbsent() {
     TestFolder dossier;
-    QVERIFY(Lire_Fichier_Menus().isEmpty());
+    QVERIFY(Lire_Fichier_Menus(dossier.menus()).isEmpty());
     QDir().mkpath(dossier.menus());
-    QVERIFY(Lire_Fichier_Menus().isEmpty());
+    QVERIFY(Lire_Fichier_Menus(dossier.menus()).isEmpty());
 }
 
 void TestOptionsLanceur::fichierEnormeLuEnPartie() {
@@ -160,7 +160,7 @@ void TestOptionsLanceur::fichierEnormeLuEnPartie() {
         fichier.write(enregistrement);
     fichier.close();
 
-    const Options lues = Lire_Fichier_Menus();
+    const Options lues = Lire_Fichier_Menus(dossier.menus());
     QCOMPARE(lues.size(), (TAILLE_MAX_FICHIER_MENUS + enregistrement.size() - 1) / enregistrement.size());
     QCOMPARE(lues.constFirst(), option("abc", "/bin/abc"));
 }

@@ -56,7 +56,7 @@ private:
 void TestPanneauListe::init() {
     dossier_ = std::make_unique<TestFolder>();
     plateforme_ = std::make_unique<FakePlatform>();
-    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_);
+    fenêtre_ = std::make_unique<FrmUtilitaires>(*plateforme_, dossier_->folder());
     fenêtre_->terminer = [] {};
     panneau_ = fenêtre_->FR_Liste;
 }

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "platform/ProgramFolder.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh program folder for one test: PENSOIR_DIR points at it while the object lives.
+// A fresh program folder for one test, removed with the object; the test hands folder() to the code under
+// test.
 class TestFolder {
 public:
-    TestFolder();
-    ~TestFolder();
     QString path() const { return dir_.path(); }
-    QString memos() const { return dir_.path() + QStringLiteral("/Mnemos"); }
-    QString menus() const { return dir_.path() + QStringLiteral("/Menus"); }
+    ProgramFolder folder() const { return {dir_.path()}; }
+    QString memos() const { return folder().memoFolder(); }
+    QString menus() const { return folder().launcherFolder(); }
 
 private:
     QTemporaryDir dir_;
-    QByteArray previous_;
 };

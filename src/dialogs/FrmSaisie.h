@@ -2,6 +2,8 @@
 
 #include "EchangeSaisie.h"
 
+#include "platform/FenetreDuProgramme.h"
+
 #include <QDialog>
 
 class Platform;
@@ -16,7 +18,7 @@ class QPushButton;
 // Both panels start hidden: the caller shows one, hides what it does not want and sets the captions.
 // The boxes are filled from the exchange when the dialog is built, so the caller fills it first; a
 // dialog serves one use only.
-class FrmSaisie : public QDialog {
+class FrmSaisie : public QDialog, public FenetreDuProgramme {
     Q_OBJECT
 public:
     FrmSaisie(Platform& plateforme, Échange_Saisie& échange, QWidget* parent = nullptr);

@@ -2,13 +2,15 @@
 
 #include "IconSet.h"
 
+#include "platform/FenetreDuProgramme.h"
+
 #include <QDialog>
 
 #include <array>
 
 // The icon chooser: a small borderless panel showing the 36 pictures of the icon set. One click on a
 // picture chooses it and closes; a click beside the pictures or Escape closes without choosing.
-class Icones : public QDialog {
+class Icones : public QDialog, public FenetreDuProgramme {
     Q_OBJECT
 public:
     // Loading the chooser forgets any earlier choice: Icône_Choisie becomes -1. The caller sets it to

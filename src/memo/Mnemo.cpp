@@ -26,14 +26,12 @@ constexpr int HAUTEUR_LÉGENDE = 230; // twips, the caption bar of the move mode
 constexpr int BORD = 3;              // pixels, the thin edge that resizes the window
 constexpr int TAILLE_MINIMALE_CENTRAGE = 121;
 
-// The windows of this program whose activation counts as leaving a memo; message boxes, input boxes and
-// common dialogs do not.
+// Only the program's own windows count as leaving a memo; message boxes, input boxes and common dialogs
+// do not.
 bool compteCommeActivation(QWindow* fenêtre) {
     if (!fenêtre) return false;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() != fenêtre) continue;
-        return w->inherits("Mnemo") || w->inherits("FrmUtilitaires") || w->inherits("Icones") ||
-               w->inherits("FrmSaisie");
+        if (w->windowHandle() == fenêtre) return estFenêtreDuProgramme(w);
     }
     return false;
 }

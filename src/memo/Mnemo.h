@@ -2,6 +2,8 @@
 
 #include "ContexteMnemo.h"
 
+#include "platform/FenetreDuProgramme.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -28,7 +30,7 @@ inline const QString PRG_AUCUN = QStringLiteral("PRG à lancer");
 // One memo: a sticky-note window with its icon, title, text, palette strip, picture and options panels.
 // Its geometry is handled in twips, as the memo file keeps it; the window is frameless with a thin edge of
 // its own for resizing, and shows a caption bar inside the same outer rectangle while in move mode.
-class Mnemo : public QWidget {
+class Mnemo : public QWidget, public FenetreDuProgramme {
     Q_OBJECT
 public:
     static constexpr int GAUCHE_TITRE_SAISI = 690; // twips: the title beside the icon once entered

@@ -5,6 +5,7 @@
 
 #include "memo/ContexteMnemo.h"
 #include "platform/CommonDialog.h"
+#include "platform/FenetreDuProgramme.h"
 #include "platform/ProgramFolder.h"
 
 #include <QPointer>
@@ -22,7 +23,7 @@ class QPushButton;
 
 // The main window: loaded first, it brings the program up, owns the tray icon, its menu, the utility
 // buttons and every memo window, and ends the program when it is unloaded.
-class FrmUtilitaires : public QWidget {
+class FrmUtilitaires : public QWidget, public FenetreDuProgramme {
     Q_OBJECT
 public:
     FrmUtilitaires(Platform& plateforme, const ProgramFolder& dossier, QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
+#include "dialogs/FrmSaisie.h"
 #include "dialogs/Icones.h"
 #include "memo/Mnemo.h"
 #include "memo/PetitsControles.h"
@@ -40,6 +41,8 @@ private slots:
     void perteActivationDemande();
     void perteActivationRecentre();
     void activationParUneBoiteNeComptePas();
+    void activationDesFenetresDuProgramme_data();
+    void activationDesFenetresDuProgramme();
     void controleChange_data();
     void controleChange();
     void titreSaisi();
@@ -247,6 +250,35 @@ void TestMnemo::activationParUneBoiteNeComptePas() {
     plateforme_->answers.push_back(vbNo);
     b->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(b));
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Sauvegarder ce Mnémo : Courses ?"));
+}
+
+void TestMnemo::activationDesFenetresDuProgramme_data() {
+    QTest::addColumn<QString>("genre");
+    QTest::newRow("icon chooser") << "icônes";
+    QTest::newRow("input dialog") << "saisie";
+}
+
+void TestMnemo::activationDesFenetresDuProgramme() {
+    QFETCH(QString, genre);
+    Mnemo* f = nouveau();
+    f->show();
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    f->Modifié = true;
+
+    qint16 icône = 0;
+    Échange_Saisie échange;
+    std::unique_ptr<QDialog> autre;
+    if (genre == QStringLiteral("icônes"))
+        autre = std::make_unique<Icônes>(icône);
+    else
+        autre = std::make_unique<FrmSaisie>(*plateforme_, échange);
+    plateforme_->answers.push_back(vbNo);
+    autre->show();
+    autre->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(autre.get()));
     QCOMPARE(plateforme_->messages.size(), 1);
     QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Sauvegarder ce Mnémo : Courses ?"));
 }

@@ -1,5 +1,5 @@
-#include "platform/ProgramFolder.h"
-#include "platform/QtPlatform.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/widgets/QtPlatform.h"
 #include "shell/FrmUtilitaires.h"
 #include "shell/IconeProgramme.h"
 

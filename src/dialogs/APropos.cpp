@@ -1,8 +1,8 @@
 #include "APropos.h"
 
-#include "platform/PoliceClassique.h"
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/PoliceClassique.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 
 #include <QLabel>
 

@@ -1,9 +1,9 @@
 #include "FrmSaisie.h"
 
-#include "platform/Platform.h"
-#include "platform/PoliceClassique.h"
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/Platform.h"
+#include "platform/widgets/PoliceClassique.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 #include "store/TableAlarmes.h"
 
 #include <QApplication>

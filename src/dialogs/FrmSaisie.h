@@ -2,7 +2,7 @@
 
 #include "EchangeSaisie.h"
 
-#include "platform/FenetreDuProgramme.h"
+#include "platform/widgets/FenetreDuProgramme.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 
 #include "GrilleIcones.h"
 
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "IconSet.h"
 
-#include "platform/FenetreDuProgramme.h"
+#include "platform/widgets/FenetreDuProgramme.h"
 
 #include <QDialog>
 

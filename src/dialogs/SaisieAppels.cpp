@@ -2,7 +2,7 @@
 
 #include "FrmSaisie.h"
 
-#include "platform/Platform.h"
+#include "platform/widgets/Platform.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>

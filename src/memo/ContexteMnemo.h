@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dialogs/EchangeSaisie.h"
-#include "platform/Platform.h"
-#include "platform/ProgramFolder.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/widgets/Platform.h"
 #include "store/TableAlarmes.h"
 
 #include <functional>

@@ -4,10 +4,10 @@
 #include "DispositionMnemo.h"
 #include "PetitsControles.h"
 
-#include "platform/ApplicationTitle.h"
-#include "platform/Twips.h"
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/core/ApplicationTitle.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 
 #include <QApplication>
 #include <QCheckBox>

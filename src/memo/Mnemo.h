@@ -2,7 +2,7 @@
 
 #include "ContexteMnemo.h"
 
-#include "platform/FenetreDuProgramme.h"
+#include "platform/widgets/FenetreDuProgramme.h"
 
 #include <QImage>
 #include <QWidget>

@@ -4,9 +4,9 @@
 #include "CouleursMnemo.h"
 #include "PetitsControles.h"
 
-#include "platform/PoliceClassique.h"
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/PoliceClassique.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 #include "store/TableAlarmes.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "PetitsControles.h"
 
-#include "platform/ApplicationTitle.h"
-#include "platform/Twips.h"
+#include "platform/core/ApplicationTitle.h"
+#include "platform/widgets/Twips.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>

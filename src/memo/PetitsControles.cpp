@@ -1,7 +1,7 @@
 #include "PetitsControles.h"
 
-#include "platform/Twips.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WidgetGeometry.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -2,9 +2,9 @@
 #include "FrmUtilitaires.h"
 
 #include "dialogs/APropos.h"
-#include "platform/PoliceClassique.h"
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/PoliceClassique.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 #include "FrmUtilitaires.h"
 
 #include "memo/Mnemo.h"
-#include "platform/ApplicationTitle.h"
+#include "platform/core/ApplicationTitle.h"
 #include "store/TablesCodage.h"
 
 void FrmUtilitaires::Form_Load() {

@@ -2,9 +2,9 @@
 
 #include "IconeProgramme.h"
 
-#include "platform/Twips.h"
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

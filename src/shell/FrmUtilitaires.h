@@ -4,9 +4,9 @@
 #include "PanneauListe.h"
 
 #include "memo/ContexteMnemo.h"
-#include "platform/CommonDialog.h"
-#include "platform/FenetreDuProgramme.h"
-#include "platform/ProgramFolder.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/widgets/CommonDialog.h"
+#include "platform/widgets/FenetreDuProgramme.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "Lanceur.h"
 
-#include "platform/ErreursPlateforme.h"
-#include "platform/Platform.h"
+#include "platform/widgets/BoiteErreur.h"
+#include "platform/widgets/Platform.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,7 +3,7 @@
 
 #include "FichierMenus.h"
 
-#include "platform/ApplicationTitle.h"
+#include "platform/core/ApplicationTitle.h"
 
 #include <QFileInfo>
 

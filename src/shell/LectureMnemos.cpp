@@ -5,8 +5,8 @@
 
 #include "dialogs/SaisieAppels.h"
 #include "memo/Mnemo.h"
-#include "platform/ApplicationTitle.h"
-#include "platform/Sablier.h"
+#include "platform/core/ApplicationTitle.h"
+#include "platform/widgets/Sablier.h"
 #include "store/AlarmesMnemo.h"
 #include "store/CadrerChaine.h"
 #include "store/FichiersMnemo.h"

@@ -2,8 +2,8 @@
 
 #include "FrmUtilitaires.h"
 
-#include "platform/VbColour.h"
-#include "platform/WidgetGeometry.h"
+#include "platform/widgets/VbColour.h"
+#include "platform/widgets/WidgetGeometry.h"
 
 #include <QDir>
 #include <QLabel>

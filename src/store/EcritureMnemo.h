@@ -4,7 +4,7 @@
 #include "ErreursFichier.h"
 #include "FicheMnemo.h"
 
-#include "platform/RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 #include <QImage>
 #include <QString>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/ErreursPlateforme.h"
+#include "platform/core/ErreursPlateforme.h"
 
 #include <QString>
 
 // The outcome of writing or deleting a memo's files: error 0 when it was done. The caller shows a failure
-// (Afficher_Erreur).
+// to the user.
 struct Résultat_Écriture {
     int erreur = 0;
     QString description;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 #include <QByteArray>
 #include <QImage>

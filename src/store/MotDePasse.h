@@ -2,7 +2,7 @@
 
 #include "FicheMnemo.h"
 
-#include "platform/RandomSource.h"
+#include "platform/core/RandomSource.h"
 
 // A protected memo stores its password and its text scrambled (TablesCodage.h) by a pass count drawn
 // at each save. The MdP field is the coded password left-justified in 8 columns, then the pass count as

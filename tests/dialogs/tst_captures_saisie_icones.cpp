@@ -6,7 +6,7 @@
 #include "dialogs/FrmSaisie.h"
 #include "dialogs/Icones.h"
 #include "dialogs/SaisieAppels.h"
-#include "platform/VbColour.h"
+#include "platform/widgets/VbColour.h"
 
 #include <QCalendarWidget>
 #include <QDir>

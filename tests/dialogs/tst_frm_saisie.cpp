@@ -4,8 +4,8 @@
 
 #include "dialogs/FrmSaisie.h"
 #include "dialogs/SaisieAppels.h"
-#include "platform/Twips.h"
-#include "platform/VbColour.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/VbColour.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 
 #include "dialogs/GrilleIcones.h"
 #include "dialogs/Icones.h"
-#include "platform/Twips.h"
-#include "platform/VbColour.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/VbColour.h"
 
 #include <QtTest>
 

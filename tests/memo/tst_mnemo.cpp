@@ -5,7 +5,7 @@
 #include "dialogs/Icones.h"
 #include "memo/Mnemo.h"
 #include "memo/PetitsControles.h"
-#include "platform/Twips.h"
+#include "platform/widgets/Twips.h"
 #include "store/AlarmesMnemo.h"
 #include "store/FichiersMnemo.h"
 #include "store/ImageMnemo.h"

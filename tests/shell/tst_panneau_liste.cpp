@@ -1,8 +1,8 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
-#include "platform/Twips.h"
-#include "platform/VbColour.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/VbColour.h"
 #include "shell/FrmUtilitaires.h"
 
 #include <QDir>

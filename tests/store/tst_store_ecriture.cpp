@@ -1,5 +1,5 @@
 // Saving a memo: never a half-written file, failures reported, files private to their owner.
-#include "FakePlatform.h"
+#include "FakeCore.h"
 #include "FichesDeTest.h"
 #include "TestFolder.h"
 
@@ -56,7 +56,7 @@ struct Version {
 };
 
 Version sauverPremièreVersion(const TestFolder& dossier) {
-    FakePlatform plateforme;
+    FakeCore plateforme;
     if (!Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheAvecTexte("ancienne version"),
                       imageDeTest(20, 10, qRgb(200, 10, 10)))
              .ok())
@@ -67,7 +67,7 @@ Version sauverPremièreVersion(const TestFolder& dossier) {
 // The record file a successful save of this memo writes.
 QByteArray octetsSauvés(const Fiche_Mnémo& fiche) {
     const QTemporaryDir ailleurs;
-    FakePlatform plateforme;
+    FakeCore plateforme;
     if (!Écrire_Mnémo(plateforme, ailleurs.path(), NOM, fiche, QImage()).ok())
         qFatal("reference save failed");
     return contenu(ailleurs.path() + "/" + NOM + ".PSL");
@@ -111,7 +111,7 @@ private slots:
         QFETCH(int, masque);
         const TestFolder dossier;
         const mode_t avant = ::umask(static_cast<mode_t>(masque));
-        FakePlatform plateforme;
+        FakeCore plateforme;
         const Résultat_Écriture écrit =
             Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), imageDeTest(8, 8, qRgb(1, 2, 3)));
         ::umask(avant);
@@ -129,7 +129,7 @@ private slots:
         for (const char* extension : {".PSL", ".PS2"})
             QVERIFY(QFile::setPermissions(chemin(dossier, extension),
                                           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
-        FakePlatform plateforme;
+        FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), imageDeTest(4, 4, 0)).ok());
         QCOMPARE(mode(chemin(dossier, ".PSL")), 0600);
         QCOMPARE(mode(chemin(dossier, ".PS2")), 0600);
@@ -139,7 +139,7 @@ private slots:
         const TestFolder dossier;
         QVERIFY(QDir().mkpath(dossier.memos()));
         QCOMPARE(::chmod(QFile::encodeName(dossier.memos()).constData(), 0750), 0);
-        FakePlatform plateforme;
+        FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), QImage()).ok());
         QCOMPARE(mode(dossier.memos()), 0750);
     }
@@ -147,7 +147,7 @@ private slots:
     void missingParentFoldersAreCreated() {
         const TestFolder dossier;
         const QString profond = dossier.path() + "/a/b/Mnemos";
-        FakePlatform plateforme;
+        FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, profond, NOM, ficheClaire(), QImage()).ok());
         QCOMPARE(contenu(profond + "/" + NOM + ".PSL"), fixture("memo_clair.PSL"));
         QCOMPARE(mode(profond), 0700);
@@ -169,7 +169,7 @@ private slots:
         const TestFolder dossier;
         const Version ancienne = sauverPremièreVersion(dossier);
 
-        FakePlatform plateforme;
+        FakeCore plateforme;
         plateforme.randoms = {0.0}; // filler 34
         const Fiche_Mnémo nouvelle = ficheAvecTexte("nouvelle version");
         const QImage image = imageDeTest(30, 12, qRgb(10, 200, 10));
@@ -215,7 +215,7 @@ private slots:
         const QImage image =
             tailleImage.isValid() ? imageDeTest(tailleImage.width(), tailleImage.height(), 0) : QImage();
 
-        FakePlatform plateforme;
+        FakeCore plateforme;
         Résultat_Écriture écrit;
         {
             const LimiteTailleFichier limite(64 * 1024);
@@ -257,7 +257,7 @@ private slots:
             if (cas == "nom") nom = "../evade";
             if (cas == "nom-vide") nom.clear();
         }
-        FakePlatform plateforme;
+        FakeCore plateforme;
         const Résultat_Écriture écrit =
             Écrire_Mnémo(plateforme, dossier.memos(), nom, ficheClaire(), imageDeTest(4, 4, 0));
         QCOMPARE(écrit.erreur, erreur);
@@ -274,7 +274,7 @@ private slots:
         QVERIFY(QDir().mkpath(dossier.memos()));
         écrire(chemin(dossier, ".PSL.tmp"), "half");
         écrire(chemin(dossier, ".PS3"), "half");
-        FakePlatform plateforme;
+        FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), imageDeTest(4, 4, 0)).ok());
         QCOMPARE(fichiersDuDossier(dossier), QStringList({NOM + ".PS2", NOM + ".PSL"}));
         QCOMPARE(contenu(chemin(dossier, ".PSL")), fixture("memo_clair.PSL"));

@@ -1,5 +1,5 @@
 // The record file: its exact bytes, reading them back, and what damaged files give.
-#include "FakePlatform.h"
+#include "FakeCore.h"
 #include "FichesDeTest.h"
 #include "TestFolder.h"
 
@@ -168,7 +168,7 @@ private slots:
         QFETCH(Fiche_Mnémo, fiche);
         QFETCH(QList<double>, tirages);
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         plateforme.randoms.assign(tirages.begin(), tirages.end());
 
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, fiche, QImage()).ok());
@@ -220,7 +220,7 @@ private slots:
         QFETCH(int, champ);
         QFETCH(Fiche_Mnémo, fiche);
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, fiche, QImage()).ok());
 
         const QByteArray octets = contenu(dossier.memos() + "/" + NOM + ".PSL");

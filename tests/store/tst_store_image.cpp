@@ -1,5 +1,5 @@
 // The picture file: one filler byte in front of a picture, written with the memo, only read when opened.
-#include "FakePlatform.h"
+#include "FakeCore.h"
 #include "FichesDeTest.h"
 #include "TestFolder.h"
 
@@ -74,7 +74,7 @@ private slots:
     void fillerIsDrawnFrom34To132() {
         QFETCH(double, tirage);
         QFETCH(int, remplissage);
-        FakePlatform plateforme;
+        FakeCore plateforme;
         plateforme.randoms = {tirage};
         QCOMPARE(static_cast<std::uint8_t>(Masquer_Image(QByteArray("BM"), plateforme).at(0)),
                  static_cast<std::uint8_t>(remplissage));
@@ -82,7 +82,7 @@ private slots:
 
     void savedPictureReadsBack() {
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         plateforme.randoms = {0.999999};
         const QImage image = motif(37, 23);
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), image).ok());
@@ -145,7 +145,7 @@ private slots:
 
     void savingWithoutPictureKeepsTheOldOne() {
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), motif(9, 9)).ok());
         const QByteArray ancienneImage = contenu(chemin(dossier, ".PS2"));
 
@@ -160,7 +160,7 @@ private slots:
 
     void openingLeavesTheFilesUntouched() {
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), motif(12, 5)).ok());
         const QByteArray fiche = contenu(chemin(dossier, ".PSL"));
         const QByteArray image = contenu(chemin(dossier, ".PS2"));

@@ -1,5 +1,5 @@
 // The password field and the scrambling of protected memos, as saved and read back.
-#include "FakePlatform.h"
+#include "FakeCore.h"
 #include "FichesDeTest.h"
 #include "TestFolder.h"
 
@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, texte);
         QFETCH(double, tirage);
         QFETCH(QString, chiffres);
-        FakePlatform plateforme;
+        FakeCore plateforme;
         plateforme.randoms = {tirage};
         Fiche_Mnémo fiche;
         fiche.Texte = texte;
@@ -93,7 +93,7 @@ private slots:
     void noPasswordKeepsTheTextInClear() {
         QFETCH(QString, motDePasse);
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         Fiche_Mnémo fiche = ficheClaire();
         fiche.MdP = motDePasse;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, fiche, QImage()).ok());
@@ -136,7 +136,7 @@ private slots:
         QFETCH(QString, motDePasse);
         QFETCH(double, tirage);
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         plateforme.randoms = {tirage};
         Fiche_Mnémo fiche = ficheClaire();
         fiche.Texte = texte;
@@ -169,7 +169,7 @@ private slots:
         const QString codé = coderFois(motDePasse, 4);
         QVERIFY(codé.startsWith(' ') || codé.endsWith(' ')); // the trap is real
         const TestFolder dossier;
-        FakePlatform plateforme;
+        FakeCore plateforme;
         plateforme.randoms = {tirageEntre1Et(TOURS_MAX_TEXTE_COURT, 4)};
         Fiche_Mnémo fiche = ficheClaire();
         fiche.MdP = motDePasse;

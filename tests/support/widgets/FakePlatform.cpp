@@ -67,21 +67,3 @@ int FakePlatform::execDialog(QDialog& dialog) {
 void FakePlatform::popupMenu(QMenu& menu, const QPoint&) {
     menusShown << &menu;
 }
-
-double FakePlatform::rnd() {
-    if (randoms.empty()) {
-        // A fixed walk through [0, 1) so that unscripted draws still differ.
-        nextFixed_ += 0.381966;
-        if (nextFixed_ >= 1.0) nextFixed_ -= 1.0;
-        return nextFixed_;
-    }
-    const double value = randoms.front();
-    randoms.pop_front();
-    return value;
-}
-
-StartResult FakePlatform::startProgram(const QString& commandLine) {
-    started << commandLine;
-    journal << QStringLiteral("start:") + commandLine;
-    return nextStart;
-}

@@ -1,18 +1,15 @@
 #pragma once
 
 #include "Platform.h"
-#include "ProgramFolder.h"
 #include "QtTrayIcon.h"
 
-#include <QLockFile>
-#include <QRandomGenerator>
+#include "platform/core/QtPlatformCore.h"
 
 #include <memory>
 
 // The platform as the desktop gives it, through Qt.
-class QtPlatform final : public Platform {
+class QtPlatform final : public Platform, public QtPlatformCore {
 public:
-    // The program folder holds the lock that tells whether another copy runs.
     explicit QtPlatform(ProgramFolder dossier);
     ~QtPlatform() override;
 
@@ -24,19 +21,10 @@ public:
     void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
     void beep() override;
 
-    QDateTime now() const override;
-    void randomize() override;
-    double rnd() override;
-
-    StartResult startProgram(const QString& commandLine) override;
-    bool anotherCopyRunning() override;
     TrayIcon& tray() override;
     QRect screenArea() const override;
     QPoint cursorPosition() const override;
 
 private:
-    ProgramFolder dossier_;
-    QRandomGenerator random_;
-    std::unique_ptr<QLockFile> instanceLock_;
     std::unique_ptr<QtTrayIcon> tray_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgramFolder.h"
+#include "platform/core/ProgramFolder.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "FakeCore.h"
+
+#include "platform/widgets/Platform.h"
 
 #include <QList>
 #include <QStringList>
@@ -42,7 +44,7 @@ public:
 // A scripted platform: answers are queued by the test, everything the program asks is recorded.
 // An unscripted Yes/No question answers No, an unscripted input box answers its default, and an
 // unscripted dialog is rejected, so no test ever waits on a real modal window.
-class FakePlatform final : public Platform {
+class FakePlatform final : public Platform, public FakeCore {
 public:
     FakePlatform() { trayIcon.journal = &journal; }
 
@@ -57,12 +59,6 @@ public:
         journal << QStringLiteral("beep");
     }
 
-    QDateTime now() const override { return clock; }
-    void randomize() override { ++randomizeCalls; }
-    double rnd() override;
-
-    StartResult startProgram(const QString& commandLine) override;
-    bool anotherCopyRunning() override { return otherCopy; }
     TrayIcon& tray() override { return trayIcon; }
     QRect screenArea() const override { return screen; }
     QPoint cursorPosition() const override { return cursor; }
@@ -71,14 +67,10 @@ public:
     std::deque<int> answers;         // message boxes with Yes/No
     std::deque<QString> inputs;      // input boxes; an absent answer gives the default
     std::deque<QString> chosenFiles; // file-open dialogs; "" = cancelled
-    std::deque<double> randoms;      // rnd(); when empty, a fixed sequence
     std::deque<std::function<int(QDialog&)>> dialogHandlers; // run while "shown", answer the result code
     std::function<void(const ShownMessage&)> onMessage;      // runs when a box is shown
-    QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 29, 50));
-    bool otherCopy = false;
     QRect screen = QRect(0, 0, 1280, 800);
     QPoint cursor = QPoint(100, 100);
-    StartResult nextStart;
 
     // Recorded.
     QList<ShownMessage> messages;
@@ -86,13 +78,6 @@ public:
     QList<OpenFileRequest> fileRequests;
     QStringList dialogsShown; // object names, in order
     QList<QMenu*> menusShown;
-    QStringList started;
     FakeTray trayIcon;
     int beeps = 0;
-    int randomizeCalls = 0;
-    QStringList
-        journal; // "beep", "message:<text>", "input:<prompt>", "dialog:<name>", "start:<line>", in order
-
-private:
-    double nextFixed_ = 0.5;
 };

@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 
-#include "platform/CommonDialog.h"
+#include "platform/widgets/CommonDialog.h"
 
 #include <QDir>
 #include <QTest>

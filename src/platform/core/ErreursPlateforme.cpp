@@ -1,7 +1,5 @@
 #include "ErreursPlateforme.h"
 
-#include "Platform.h"
-
 QString Description_Erreur(int numéro) {
     switch (numéro) {
     case ERREUR_NOM_FICHIER_INCORRECT:
@@ -17,9 +15,4 @@ QString Description_Erreur(int numéro) {
     default:
         return QStringLiteral("Erreur d'entrée/sortie sur le périphérique");
     }
-}
-
-void Afficher_Erreur(Platform& plateforme, int numéro, const QString& description) {
-    plateforme.messageBox(description, MessageButtons::Ok, MessageIcon::Critical,
-                          QStringLiteral("erreur ") + QString::number(numéro));
 }

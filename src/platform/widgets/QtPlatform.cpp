@@ -1,7 +1,5 @@
 #include "QtPlatform.h"
 
-#include "ProgramStarter.h"
-
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
@@ -47,8 +45,7 @@ QStringList qtFilters(const QString& filter) {
 
 } // namespace
 
-QtPlatform::QtPlatform(ProgramFolder dossier)
-    : dossier_(std::move(dossier)), random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+QtPlatform::QtPlatform(ProgramFolder dossier) : QtPlatformCore(std::move(dossier)) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -105,31 +102,6 @@ void QtPlatform::popupMenu(QMenu& menu, const QPoint& globalPosition) {
 
 void QtPlatform::beep() {
     QApplication::beep();
-}
-
-QDateTime QtPlatform::now() const {
-    return QDateTime::currentDateTime();
-}
-
-void QtPlatform::randomize() {
-    random_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
-}
-
-double QtPlatform::rnd() {
-    return random_.generateDouble();
-}
-
-StartResult QtPlatform::startProgram(const QString& commandLine) {
-    return lancerProgramme(commandLine);
-}
-
-bool QtPlatform::anotherCopyRunning() {
-    // One copy per program folder: two copies writing the same memo files is what must be warned about.
-    instanceLock_ = std::make_unique<QLockFile>(dossier_.path + QStringLiteral("/.pensoir.lock"));
-    instanceLock_->setStaleLockTime(0);
-    if (instanceLock_->tryLock(0)) return false;
-    instanceLock_.reset();
-    return true;
 }
 
 TrayIcon& QtPlatform::tray() {

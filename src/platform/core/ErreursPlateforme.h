@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class Platform;
-
 // Platform errors as the user is shown them: a number and its French text.
 inline constexpr int ERREUR_NOM_FICHIER_INCORRECT = 52;
 inline constexpr int ERREUR_FICHIER_INTROUVABLE = 53;
@@ -14,6 +12,3 @@ inline constexpr int ERREUR_CHEMIN_INTROUVABLE = 76;
 
 // The text of one of the numbers above; any other number reads as an input/output error.
 QString Description_Erreur(int numéro);
-
-// The critical box with the error's text, captioned "erreur " and the number.
-void Afficher_Erreur(Platform& plateforme, int numéro, const QString& description);

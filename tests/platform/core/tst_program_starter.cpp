@@ -1,4 +1,4 @@
-#include "platform/ProgramStarter.h"
+#include "platform/core/ProgramStarter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "MessageBoxes.h"
-#include "RandomSource.h"
-#include "StartResult.h"
 #include "TrayIcon.h"
 
-#include <QDateTime>
+#include "platform/core/PlatformCore.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -21,8 +20,10 @@ struct OpenFileRequest {
     int filterIndex = 1; // 1-based
 };
 
-// Everything modal or outside the process goes through here, so that tests can script it.
-class Platform : public RandomSource {
+// Everything modal or outside the process goes through here, so that tests can script it: the core part
+// (time, chance, programs) and what needs windows. Further desktop services come as parts of their own,
+// reached as tray() is.
+class Platform : public virtual PlatformCore {
 public:
     // Modal boxes. messageBox answers vbOK, vbYes or vbNo; inputBox answers "" when cancelled.
     virtual int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
@@ -34,12 +35,7 @@ public:
     virtual void popupMenu(QMenu& menu, const QPoint& globalPosition) = 0;
     virtual void beep() = 0;
 
-    // Time.
-    virtual QDateTime now() const = 0;
-
-    // Processes and the desktop.
-    virtual StartResult startProgram(const QString& commandLine) = 0;
-    virtual bool anotherCopyRunning() = 0;
+    // The desktop.
     virtual TrayIcon& tray() = 0;
     virtual QRect screenArea() const = 0; // pixels, the primary screen
     virtual QPoint cursorPosition() const = 0;

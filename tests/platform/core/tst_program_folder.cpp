@@ -1,4 +1,4 @@
-#include "platform/ProgramFolder.h"
+#include "platform/core/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,8 @@
 // The "erreur N" box that the launcher and the memo files show.
 #include "FakePlatform.h"
 
-#include "platform/ErreursPlateforme.h"
+#include "platform/core/ErreursPlateforme.h"
+#include "platform/widgets/BoiteErreur.h"
 
 #include <QTest>
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PlatformCore.h"
+#include "ProgramFolder.h"
+
+#include <QLockFile>
+#include <QRandomGenerator>
+
+#include <memory>
+
+// The core of the platform as the system gives it, through Qt.
+class QtPlatformCore : public virtual PlatformCore {
+public:
+    // The program folder holds the lock that tells whether another copy runs.
+    explicit QtPlatformCore(ProgramFolder dossier);
+    ~QtPlatformCore() override;
+
+    QDateTime now() const override;
+    void randomize() override;
+    double rnd() override;
+
+    StartResult startProgram(const QString& commandLine) override;
+    // Takes the program folder's lock for as long as this object lives; true when another process holds it.
+    bool anotherCopyRunning() override;
+
+private:
+    ProgramFolder dossier_;
+    QRandomGenerator random_;
+    std::unique_ptr<QLockFile> instanceLock_;
+};

@@ -200,7 +200,7 @@ bool FrmSaisie::TX_Heure_LostFocus() {
         return true;
     }
     plateforme_.beep();
-    plateforme_.messageBox(QStringLiteral("Format de l'heure : HH:MM"), MessageButtons::Ok,
+    plateforme_.messageBox(*this, QStringLiteral("Format de l'heure : HH:MM"), MessageButtons::Ok,
                            MessageIcon::Exclamation, QStringLiteral("Erreur de saisie"));
     TX_Heure->clear();
     return false;

@@ -205,7 +205,7 @@ bool Mnemo::eventFilter(QObject* objet, QEvent* event) {
 }
 
 void Mnemo::Form_DblClick() {
-    contexte.plateforme.messageBox(QStringLiteral("Quitter"), MessageButtons::Ok, MessageIcon::None,
+    contexte.plateforme.messageBox(*this, QStringLiteral("Quitter"), MessageButtons::Ok, MessageIcon::None,
                                    titreApplication());
 }
 
@@ -224,7 +224,7 @@ void Mnemo::Perte_Activation() {
     Platform& p = contexte.plateforme;
     if (Height() < TAILLE_MINIMALE_CENTRAGE || Width() < TAILLE_MINIMALE_CENTRAGE) {
         const int réponse =
-            p.messageBox(QStringLiteral("Voulez-vous recentrer à l'écran le Mnémo : ") + Titre(),
+            p.messageBox(*this, QStringLiteral("Voulez-vous recentrer à l'écran le Mnémo : ") + Titre(),
                          MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Centrage du Mnémo"));
         if (réponse == vbYes) {
             const QRect écran = pixelsToTwips(p.screenArea());
@@ -233,9 +233,10 @@ void Mnemo::Perte_Activation() {
         }
     }
     if (Modifié) {
-        const int réponse = p.messageBox(
-            QStringLiteral("Sauvegarder ce Mnémo : ") + Titre() + QStringLiteral(" ?"), MessageButtons::YesNo,
-            MessageIcon::Question, QStringLiteral("Sauvegarde du Mmémo :    ") + caption_);
+        const int réponse =
+            p.messageBox(*this, QStringLiteral("Sauvegarder ce Mnémo : ") + Titre() + QStringLiteral(" ?"),
+                         MessageButtons::YesNo, MessageIcon::Question,
+                         QStringLiteral("Sauvegarde du Mmémo :    ") + caption_);
         if (réponse == vbYes)
             Mnu_Sauvegarder_Click();
         else
@@ -250,9 +251,9 @@ void Mnemo::closeEvent(QCloseEvent* event) {
     }
     fermeture_ = true;
     if (Modifié) {
-        const int réponse = contexte.plateforme.messageBox(QStringLiteral("Faut-il sauvergarder ce Mnémo ?"),
-                                                           MessageButtons::YesNo, MessageIcon::Question,
-                                                           QStringLiteral("Mmémo : ") + Titre());
+        const int réponse = contexte.plateforme.messageBox(
+            *this, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"), MessageButtons::YesNo,
+            MessageIcon::Question, QStringLiteral("Mmémo : ") + Titre());
         if (réponse == vbYes) Mnu_Sauvegarder_Click();
     }
     event->accept();

@@ -22,7 +22,7 @@ void Mnemo::Image1_MouseDown(Qt::MouseButton bouton) {
     choix.définirFond(FR_Mnémo->palette().color(QPalette::Window));
     choix.placer(Left() + DÉCALAGE_CHOIX_GAUCHE, Top() + DÉCALAGE_CHOIX_HAUT);
     contexte.Icône_Choisie = static_cast<qint16>(Image1_Tag.isEmpty() ? 0 : Image1_Tag.toInt());
-    contexte.plateforme.execDialog(choix);
+    contexte.plateforme.execDialog(*this, choix);
     if (contexte.Icône_Choisie >= 0) Choisir_Icône(contexte.Icône_Choisie);
     Modifié = true;
 }

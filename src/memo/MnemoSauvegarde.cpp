@@ -93,7 +93,7 @@ void Mnemo::Mnu_Sauvegarder_Click() {
     if (écrit.ok())
         Modifié = false;
     else
-        Afficher_Erreur(contexte.plateforme, écrit.erreur, écrit.description);
+        Afficher_Erreur(contexte.plateforme, *this, écrit.erreur, écrit.description);
 
     const Ligne_Alarme valeurs{TX_Jour->text(), TX_Heure->text(), CK_Beep->isChecked(), TX_Alarme->text(),
                                PB_PRG->text()};
@@ -101,21 +101,22 @@ void Mnemo::Mnu_Sauvegarder_Click() {
         Mettre_À_Jour_Alarme(contexte.alarmes, CK_Alarme_Tag.toInt(), CK_Alarme->isChecked(), valeurs);
     CK_Alarme_Tag = inscription.ligne > 0 ? QString::number(inscription.ligne) : QString();
     if (inscription.tablePleine)
-        contexte.plateforme.messageBox(MESSAGE_ALARME_REFUSÉE, MessageButtons::Ok, MessageIcon::Exclamation,
-                                       titreApplication());
+        contexte.plateforme.messageBox(*this, MESSAGE_ALARME_REFUSÉE, MessageButtons::Ok,
+                                       MessageIcon::Exclamation, titreApplication());
 
     if (contexte.Prochaine_Alarme) contexte.Prochaine_Alarme();
 }
 
 void Mnemo::Mnu_Supprimer_Click() {
     const int réponse = contexte.plateforme.messageBox(
-        QStringLiteral("Supprimer le Mnémo : ") + Titre() + QStringLiteral(" ?"), MessageButtons::YesNo,
-        MessageIcon::Question, QStringLiteral("Suppression du Mmémo :    ") + Caption());
+        *this, QStringLiteral("Supprimer le Mnémo : ") + Titre() + QStringLiteral(" ?"),
+        MessageButtons::YesNo, MessageIcon::Question,
+        QStringLiteral("Suppression du Mmémo :    ") + Caption());
     if (réponse != vbYes) return;
     const Résultat_Écriture supprimé = Supprimer_Fichiers_Mnémo(contexte.dossier.memoFolder(), Tag);
     if (!supprimé.ok()) {
         contexte.plateforme.beep();
-        Afficher_Erreur(contexte.plateforme, supprimé.erreur, supprimé.description);
+        Afficher_Erreur(contexte.plateforme, *this, supprimé.erreur, supprimé.description);
     }
     contexte.Fermeture_En_Cours = true;
     close();

@@ -64,7 +64,7 @@ void Mnemo::LB_Titre_Click() {
     const QString invite =
         QStringLiteral("Attention même si le Mnémo est protègé par un mot de passe, le titre du Mnémo reste "
                        "toujours lisible !\r\rEntrer le titre du Mnémo !");
-    setTitre(contexte.plateforme.inputBox(invite, titreApplication(), Titre()));
+    setTitre(contexte.plateforme.inputBox(*this, invite, titreApplication(), Titre()));
     LB_Titre->move(twipsToPixels(GAUCHE_TITRE_SAISI), LB_Titre->y());
     Modifié = true;
 }

@@ -68,7 +68,7 @@ void FrmUtilitaires::Command2_Click() {
 
 void FrmUtilitaires::Command4_Click() {
     A_propos fenêtre(this);
-    plateforme.execDialog(fenêtre);
+    plateforme.execDialog(*this, fenêtre);
 }
 
 void FrmUtilitaires::Command6_Click() {

@@ -8,8 +8,8 @@
 void FrmUtilitaires::Form_Load() {
     if (plateforme.anotherCopyRunning()) {
         plateforme.beep();
-        plateforme.messageBox(QStringLiteral("Cette application est déjà lancée !"), MessageButtons::Ok,
-                              MessageIcon::Critical, titreApplication());
+        plateforme.messageBox(*this, QStringLiteral("Cette application est déjà lancée !"),
+                              MessageButtons::Ok, MessageIcon::Critical, titreApplication());
     }
     Init_Tables();
     contexte.Fermeture_En_Cours = false;

@@ -42,9 +42,9 @@ QString Lanceur::Tag(int index) const {
     return action ? action->data().toString() : QString();
 }
 
-void Lanceur::lancer(int index, Platform& plateforme) const {
+void Lanceur::lancer(int index, Platform& plateforme, QWidget& propriétaire) const {
     const StartResult résultat = plateforme.startProgram(Tag(index));
     if (résultat.ok()) return;
     plateforme.beep();
-    Afficher_Erreur(plateforme, résultat.error, résultat.description);
+    Afficher_Erreur(plateforme, propriétaire, résultat.error, résultat.description);
 }

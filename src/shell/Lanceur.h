@@ -8,6 +8,7 @@
 class Platform;
 class QAction;
 class QMenu;
+class QWidget;
 
 // The menu array Mnu_Lancer at the foot of the tray menu: element 0 is a hidden placeholder, each
 // further element starts the command line kept in its tag. Elements are added, never removed.
@@ -29,8 +30,9 @@ public:
     QString légende(int index) const;
     QString Tag(int index) const; // the command line
 
-    // Starts element index's command line; a failure beeps and shows the platform's error.
-    void lancer(int index, Platform& plateforme) const;
+    // Starts element index's command line; a failure beeps and shows the platform's error over
+    // propriétaire.
+    void lancer(int index, Platform& plateforme, QWidget& propriétaire) const;
 
 private:
     QAction* créer(const QString& légende, const QString& ligneCommande);

@@ -18,17 +18,17 @@ void FrmUtilitaires::Command5_Click() {
     CommonDialog1.Filter = FILTRE_PROGRAMMES;
     CommonDialog1.FilterIndex = FILTRE_EXÉCUTABLES;
     // The dialog keeps its last file across uses, so a cancel is told by the answer, not by FileName.
-    if (!CommonDialog1.ShowOpen() || CommonDialog1.FileName.isEmpty()) return;
+    if (!CommonDialog1.ShowOpen(*this) || CommonDialog1.FileName.isEmpty()) return;
     const QString chemin = CommonDialog1.FileName;
 
     const int index = Mnu_Lancer->prochainIndex();
     const QString légende =
-        plateforme.inputBox(QStringLiteral("Entrer l'option menu à ajouter !"), titreApplication(),
+        plateforme.inputBox(*this, QStringLiteral("Entrer l'option menu à ajouter !"), titreApplication(),
                             QString::number(index) + QStringLiteral(" - ") + QFileInfo(chemin).fileName());
     Mnu_Lancer->ajouter(légende, chemin);
     Ajouter_Au_Fichier_Menus(contexte.dossier.launcherFolder(), légende, chemin);
 }
 
 void FrmUtilitaires::Mnu_Lancer_Click(int index) {
-    Mnu_Lancer->lancer(index, plateforme);
+    Mnu_Lancer->lancer(index, plateforme, *this);
 }

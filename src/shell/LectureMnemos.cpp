@@ -45,6 +45,7 @@ Mnemo* FrmUtilitaires::Fenêtre_Du_Mnémo(const QString& nom) const {
 Mnemo* FrmUtilitaires::Nouvelle_Fenêtre() {
     if (Nb_Fenêtres >= NB_FENÊTRES - 1) {
         plateforme.messageBox(
+            *this,
             QStringLiteral(
                 "Trop de Mnémos ouverts depuis le lancement : quittez puis relancez Pensoir pour en "
                 "ouvrir d'autres."),
@@ -99,7 +100,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         if (!(fiche.Ouvert || OuvrirTous) || !FR_Liste->estSélectionné(i)) continue;
         if (!fiche.marqueursValides()) {
             plateforme.beep();
-            plateforme.messageBox(QStringLiteral("Ce Mnémo a un format incorrect"), MessageButtons::Ok,
+            plateforme.messageBox(*this, QStringLiteral("Ce Mnémo a un format incorrect"), MessageButtons::Ok,
                                   MessageIcon::Critical,
                                   QStringLiteral("Lecture du Mnémo : ") + nom + QStringLiteral(".PSL"));
             continue;
@@ -108,10 +109,11 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
 
         const MdP_Lu motDePasse = Lire_MdP(fiche.MdP);
         if (!motDePasse.motDePasse.isEmpty()) {
-            demanderMotDePasse(plateforme, contexte.saisie, fiche.Titre, this);
+            demanderMotDePasse(plateforme, *this, contexte.saisie, fiche.Titre);
             if (Mot_De_Passe_Enregistrable(contexte.saisie.MdP_Saisi) != motDePasse.motDePasse) {
                 plateforme.beep();
                 plateforme.messageBox(
+                    *this,
                     QStringLiteral("Mot de passe incorrect (attention aux majuscules/minuscules), "
                                    "refus d'ouverture du Mnémo !"),
                     MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Mmémo : ") + fiche.Titre);
@@ -127,6 +129,6 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
                          Lire_Image(dossier, nom), alarme.ligne);
     }
     if (alarmesRefusées)
-        plateforme.messageBox(MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,
+        plateforme.messageBox(*this, MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,
                               titreApplication());
 }

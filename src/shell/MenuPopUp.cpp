@@ -28,9 +28,9 @@ void FrmUtilitaires::Mnu_Quit_Click() {
 
 void FrmUtilitaires::Mnu_Afficher_Click() {
     contexte.Fermeture_En_Cours = false;
-    const int réponse = plateforme.messageBox(QStringLiteral("Fermeture immédiate des Mnémos ouverts ?"),
-                                              MessageButtons::YesNo, MessageIcon::Question,
-                                              QStringLiteral("Affichage de la liste de tous les Mnémos"));
+    const int réponse = plateforme.messageBox(
+        *this, QStringLiteral("Fermeture immédiate des Mnémos ouverts ?"), MessageButtons::YesNo,
+        MessageIcon::Question, QStringLiteral("Affichage de la liste de tous les Mnémos"));
     if (réponse == vbYes) {
         Fermeture_Mnémos();
         Nb_Fenêtres = 0;

@@ -64,13 +64,14 @@ private slots:
         échange.Saisie_Heure = QStringLiteral("10:30");
         échange.Saisie_Message = QStringLiteral("Appeler le garage");
         QImage capture;
+        QWidget fenêtre;
         if (fichier == QStringLiteral("saisie_alarme.png"))
-            capture = captureDuDialogue(plateforme, [&] { demanderAlarme(plateforme, échange); });
+            capture = captureDuDialogue(plateforme, [&] { demanderAlarme(plateforme, fenêtre, échange); });
         else if (fichier == QStringLiteral("saisie_reglage.png"))
-            capture = captureDuDialogue(plateforme, [&] { réglerAlarme(plateforme, échange); });
+            capture = captureDuDialogue(plateforme, [&] { réglerAlarme(plateforme, fenêtre, échange); });
         else
             capture = captureDuDialogue(plateforme, [&] {
-                demanderMotDePasse(plateforme, échange, QStringLiteral("Codes d'accès"));
+                demanderMotDePasse(plateforme, fenêtre, échange, QStringLiteral("Codes d'accès"));
             });
         QVERIFY(!capture.isNull());
         QVERIFY(enregistrer(capture, fichier));

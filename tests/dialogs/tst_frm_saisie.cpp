@@ -264,8 +264,9 @@ private slots:
             texte = saisie.TX_Jour->text();
             return QDialog::Rejected;
         });
-        demanderAlarme(plateforme, échange);
-        QCOMPARE(plateforme.dialogsShown, QStringList{QStringLiteral("FrmSaisie")});
+        QWidget mnémo;
+        demanderAlarme(plateforme, mnémo, échange);
+        QCOMPARE(plateforme.dialogNames(), QStringList{QStringLiteral("FrmSaisie")});
         QCOMPARE(vu, calendrier);
         QCOMPARE(texte, boîte);
     }
@@ -338,6 +339,7 @@ private slots:
             QCOMPARE(message.caption, QStringLiteral("Erreur de saisie"));
             QCOMPARE(message.icon, MessageIcon::Exclamation);
             QCOMPARE(message.buttons, MessageButtons::Ok);
+            QCOMPARE(message.owner, &d.saisie);
         }
         QVERIFY(d.saisie.isVisible());
         QVERIFY(aLeFocus(d.saisie.TX_Jour));
@@ -489,7 +491,8 @@ private slots:
             saisie.PB_Valider->click();
             return saisie.result();
         });
-        demanderAlarme(plateforme, échange);
+        QWidget mnémo;
+        demanderAlarme(plateforme, mnémo, échange);
         QCOMPARE(échange.Saisie_Jour, QStringLiteral("01/01/2027"));
         QCOMPARE(échange.Saisie_Heure, QStringLiteral("07:45"));
         QCOMPARE(échange.Saisie_Message, QStringLiteral("Bonne année"));
@@ -509,7 +512,8 @@ private slots:
             saisie.PB_Valider->click();
             return saisie.result();
         });
-        demanderMotDePasse(plateforme, échange, QStringLiteral("Banque"));
+        QWidget fenêtre;
+        demanderMotDePasse(plateforme, fenêtre, échange, QStringLiteral("Banque"));
         QCOMPARE(échange.MdP_Saisi, QStringLiteral("Sesame"));
         QCOMPARE(échange.Saisie_Jour, QStringLiteral("08/12/2026"));
         QCOMPARE(échange.Saisie_Heure, QStringLiteral("10:30"));
@@ -540,10 +544,11 @@ private slots:
             saisie.PB_Annuler->click();
             return saisie.result();
         });
+        QWidget fenêtre;
         if (motDePasse)
-            demanderMotDePasse(plateforme, échange, QStringLiteral("Banque"));
+            demanderMotDePasse(plateforme, fenêtre, échange, QStringLiteral("Banque"));
         else
-            demanderAlarme(plateforme, échange);
+            demanderAlarme(plateforme, fenêtre, échange);
         Échange_Saisie attendu = échangeDeDépart();
         attendu.Saisie_Validée = false;
         QVERIFY(mêmesValeurs(échange, attendu));
@@ -569,7 +574,8 @@ private slots:
             saisie.close();
             return saisie.result();
         });
-        réglerAlarme(plateforme, échange);
+        QWidget fenêtre;
+        réglerAlarme(plateforme, fenêtre, échange);
         QVERIFY(mêmesValeurs(échange, avant));
     }
 
@@ -627,14 +633,16 @@ private slots:
             if (QApplication::focusWidget()) vu.focus = QApplication::focusWidget()->objectName();
             return QDialog::Rejected;
         });
+        QWidget fenêtre;
         if (appel == QStringLiteral("alarme"))
-            demanderAlarme(plateforme, échange);
+            demanderAlarme(plateforme, fenêtre, échange);
         else if (appel == QStringLiteral("reglage"))
-            réglerAlarme(plateforme, échange);
+            réglerAlarme(plateforme, fenêtre, échange);
         else
-            demanderMotDePasse(plateforme, échange, QStringLiteral("Liste des courses"));
+            demanderMotDePasse(plateforme, fenêtre, échange, QStringLiteral("Liste des courses"));
 
-        QCOMPARE(plateforme.dialogsShown, QStringList{QStringLiteral("FrmSaisie")});
+        QCOMPARE(plateforme.dialogNames(), QStringList{QStringLiteral("FrmSaisie")});
+        QCOMPARE(plateforme.dialogsShown.constFirst().owner, &fenêtre);
         QVERIFY(vu.actif);
         QCOMPARE(vu.titre, titre);
         QCOMPARE(vu.date, panneauDate);

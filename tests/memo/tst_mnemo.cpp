@@ -194,6 +194,7 @@ void TestMnemo::fermetureModifieeDemande() {
     QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"));
     QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Mmémo : Courses"));
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Question);
+    QCOMPARE(plateforme_->messages[0].owner, f);
     QVERIFY(!f->isVisible());
     QVERIFY(!contexte_->Fermeture_En_Cours);
     QCOMPARE(QFile::exists(dossier_->memos() + "/08122026_00042.PSL"), écrit);
@@ -208,6 +209,7 @@ void TestMnemo::perteActivationDemande() {
     QCOMPARE(plateforme_->messages.size(), 1);
     QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Sauvegarder ce Mnémo : Courses ?"));
     QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Sauvegarde du Mmémo :    "));
+    QCOMPARE(plateforme_->messages[0].owner, f);
     QVERIFY(!f->Modifié);
     // The same changes are not asked about again, not even when closing.
     f->close();
@@ -224,6 +226,7 @@ void TestMnemo::perteActivationRecentre() {
     QCOMPARE(plateforme_->messages[0].text,
              QStringLiteral("Voulez-vous recentrer à l'écran le Mnémo : Courses"));
     QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Centrage du Mnémo"));
+    QCOMPARE(plateforme_->messages[0].owner, f);
     QCOMPARE(f->geometry().center().x(), 640);
     QVERIFY(qAbs(f->geometry().center().y() - 400) <= 1);
 }
@@ -328,6 +331,7 @@ void TestMnemo::titreSaisi() {
                        "toujours lisible !\r\rEntrer le titre du Mnémo !"));
     QCOMPARE(plateforme_->inputBoxes[0].caption, QStringLiteral("Pensoir"));
     QCOMPARE(plateforme_->inputBoxes[0].defaultAnswer, QStringLiteral("Courses"));
+    QCOMPARE(plateforme_->inputBoxes[0].owner, f);
     QCOMPARE(f->Titre(), QStringLiteral("un ''grand'' titre"));
     QCOMPARE(f->LB_Titre->x(), twipsToPixels(690));
 
@@ -366,6 +370,7 @@ void TestMnemo::iconeChoisie() {
     f->Image1_MouseDown(Qt::LeftButton);
     QCOMPARE(valeurMontrée, qint16(0)); // no icon yet: the chooser opens on picture 0
     QCOMPARE(place, twipsToPixels(QPoint(1500 + 120, 1200 + 990)));
+    QCOMPARE(plateforme_->dialogsShown.constFirst().owner, f);
     QCOMPARE(f->Image1_Tag, QStringLiteral("12"));
 
     // Cancelled: the icon stays, the memo counts as modified.
@@ -483,6 +488,7 @@ void TestMnemo::sauvegardeEchoueeGardeModifie() {
     QCOMPARE(plateforme_->messages.size(), 1);
     QVERIFY(plateforme_->messages[0].caption.startsWith(QStringLiteral("erreur ")));
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Critical);
+    QCOMPARE(plateforme_->messages[0].owner, f);
 }
 
 void TestMnemo::sauvegardeTablePleine() {
@@ -504,6 +510,7 @@ void TestMnemo::sauvegardeTablePleine() {
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(plateforme_->messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Pensoir"));
+    QCOMPARE(plateforme_->messages[0].owner, f);
 }
 
 void TestMnemo::suppression_data() {
@@ -531,6 +538,7 @@ void TestMnemo::suppression() {
 
     QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Supprimer le Mnémo : Courses ?"));
     QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Suppression du Mmémo :    "));
+    QCOMPARE(plateforme_->messages[0].owner, f);
     QCOMPARE(QFile::exists(fiche), fichierRestant);
     QCOMPARE(f->isVisible(), réponse == vbNo);
     if (modifié) QCOMPARE(plateforme_->messages[1].text, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"));
@@ -551,6 +559,7 @@ void TestMnemo::suppressionImpossibleSignalee() {
     QCOMPARE(boîte.caption, QStringLiteral("erreur 75"));
     QCOMPARE(boîte.icon, MessageIcon::Critical);
     QCOMPARE(boîte.buttons, MessageButtons::Ok);
+    QCOMPARE(boîte.owner, f);
 }
 
 void TestMnemo::doubleClicSurLeFond() {
@@ -561,6 +570,7 @@ void TestMnemo::doubleClicSurLeFond() {
     QCOMPARE(plateforme_->messages.size(), 1);
     QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Quitter"));
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::None);
+    QCOMPARE(plateforme_->messages[0].owner, f);
     QTest::mouseDClick(f->TX_Mnémo->viewport(), Qt::LeftButton);
     QCOMPARE(plateforme_->messages.size(), 1);
 }

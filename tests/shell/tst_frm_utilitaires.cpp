@@ -70,6 +70,7 @@ void TestFrmUtilitaires::secondExemplaireAverti() {
     QCOMPARE(message.caption, QStringLiteral("Pensoir"));
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.buttons, MessageButtons::Ok);
+    QCOMPARE(message.owner, fenêtre_.get());
     QCOMPARE(terminaisons_, 0); // the second copy carries on
 }
 
@@ -187,7 +188,8 @@ void TestFrmUtilitaires::aPropos() {
         return int(QDialog::Rejected);
     });
     fenêtre_->Command4->click();
-    QCOMPARE(plateforme_->dialogsShown, QStringList{QStringLiteral("A_propos")});
+    QCOMPARE(plateforme_->dialogNames(), QStringList{QStringLiteral("A_propos")});
+    QCOMPARE(plateforme_->dialogsShown.constFirst().owner, fenêtre_.get());
     QCOMPARE(titre, QStringLiteral("A propos"));
     QCOMPARE(nom, QStringLiteral("Pensoir"));
     QCOMPARE(version, QStringLiteral("Version 1.20"));

@@ -164,6 +164,7 @@ void TestLectureMnemos::formatIncorrect() {
     QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Ce Mnémo a un format incorrect"));
     QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Lecture du Mnémo : 01122026_00001.PSL"));
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Critical);
+    QCOMPARE(plateforme_->messages[0].owner, fenêtre_.get());
     QCOMPARE(plateforme_->beeps, 1);
     QCOMPARE(fenêtre_->contexte.alarmes.Nb_Alarmes, qint16(1));
 }
@@ -193,6 +194,7 @@ void TestLectureMnemos::motDePasse() {
     });
     fenêtre_->Form_Load();
     QCOMPARE(légende, QStringLiteral("Entrer le Mot de Passe pour ouvrir ce Mnémo !"));
+    QCOMPARE(plateforme_->dialogsShown.constFirst().owner, fenêtre_.get());
     QCOMPARE(fenêtre_->contexte.alarmes.Nb_Alarmes, qint16(1));
     QCOMPARE(ouvertes().size(), ouvert ? 1 : 0);
     if (ouvert) {
@@ -205,6 +207,7 @@ void TestLectureMnemos::motDePasse() {
             QStringLiteral("Mot de passe incorrect (attention aux majuscules/minuscules), refus d'ouverture "
                            "du Mnémo !"));
         QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Mmémo : Secret"));
+        QCOMPARE(plateforme_->messages[0].owner, fenêtre_.get());
     }
 }
 
@@ -267,6 +270,7 @@ void TestLectureMnemos::tropDAlarmesSignaleUneFois() {
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(plateforme_->messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Pensoir"));
+    QCOMPARE(plateforme_->messages[0].owner, fenêtre_.get());
 }
 
 void TestLectureMnemos::nouveauMemo() {
@@ -307,6 +311,7 @@ void TestLectureMnemos::milliemeFenetreRefusee() {
     QCOMPARE(fenêtre_->Nb_Fenêtres, qint16(999));
     QCOMPARE(plateforme_->messages.size(), 1);
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(plateforme_->messages[0].owner, fenêtre_.get());
 }
 
 QTEST_MAIN(TestLectureMnemos)

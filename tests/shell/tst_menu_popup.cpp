@@ -215,7 +215,8 @@ void TestMenuPopUp::requeteDuDialogue() {
     fenêtre_->Command5->click();
 
     QCOMPARE(plateforme_->fileRequests.size(), 1);
-    const OpenFileRequest& requête = plateforme_->fileRequests.constFirst();
+    const ShownFileDialog& requête = plateforme_->fileRequests.constFirst();
+    QCOMPARE(requête.owner, fenêtre_.get());
     QCOMPARE(requête.title, QStringLiteral("Selectionner le programme à lancer"));
     QCOMPARE(requête.initialFolder, QDir::homePath());
     QCOMPARE(requête.filter,
@@ -227,6 +228,7 @@ void TestMenuPopUp::requeteDuDialogue() {
     QCOMPARE(saisie.prompt, QStringLiteral("Entrer l'option menu à ajouter !"));
     QCOMPARE(saisie.caption, QStringLiteral("Pensoir"));
     QCOMPARE(saisie.defaultAnswer, QStringLiteral("1 - gedit"));
+    QCOMPARE(saisie.owner, fenêtre_.get());
     QCOMPARE(fenêtre_->CommonDialog1.FileName, QStringLiteral("/usr/bin/gedit"));
     QCOMPARE(fenêtre_->Mnu_Lancer->Tag(1), QStringLiteral("/usr/bin/gedit"));
 }
@@ -310,6 +312,7 @@ void TestMenuPopUp::lancer() {
         QCOMPARE(message.caption, QStringLiteral("erreur ") + QString::number(erreur));
         QCOMPARE(message.icon, MessageIcon::Critical);
         QCOMPARE(message.buttons, MessageButtons::Ok);
+        QCOMPARE(message.owner, fenêtre_.get());
     }
     QCOMPARE(légendesLanceur(*fenêtre_), QStringList({"a", "c"}));
 }
@@ -342,6 +345,7 @@ void TestMenuPopUp::afficherTousLesMnemos() {
     QCOMPARE(question.caption, QStringLiteral("Affichage de la liste de tous les Mnémos"));
     QCOMPARE(question.icon, MessageIcon::Question);
     QCOMPARE(question.buttons, MessageButtons::YesNo);
+    QCOMPARE(question.owner, fenêtre_.get());
     QVERIFY(!fenêtre_->contexte.Fermeture_En_Cours);
     const bool fermés = réponse == vbYes;
     QCOMPARE(mnémo1.isVisible(), !fermés);

@@ -2,7 +2,7 @@
 
 #include "Platform.h"
 
-void Afficher_Erreur(Platform& plateforme, int numéro, const QString& description) {
-    plateforme.messageBox(description, MessageButtons::Ok, MessageIcon::Critical,
+void Afficher_Erreur(Platform& plateforme, QWidget& propriétaire, int numéro, const QString& description) {
+    plateforme.messageBox(propriétaire, description, MessageButtons::Ok, MessageIcon::Critical,
                           QStringLiteral("erreur ") + QString::number(numéro));
 }

@@ -2,8 +2,9 @@
 
 #include <QDir>
 
-bool Dialogue_Commun::ShowOpen() {
-    const QString choisi = plateforme_.openFileName({DialogTitle, InitDir, Filter, FilterIndex});
+bool Dialogue_Commun::ShowOpen(QWidget& propriétaire) {
+    const QString choisi =
+        plateforme_.openFileName(propriétaire, {DialogTitle, InitDir, Filter, FilterIndex});
     if (choisi.isEmpty()) return false;
     FileName = choisi;
     return true;

@@ -4,15 +4,17 @@
 
 #include <QString>
 
+class QWidget;
+
 // The one file-open dialog object the main window shares with every memo window. Its properties keep what
 // the last user left in them, the chosen file's name included.
 class Dialogue_Commun {
 public:
     explicit Dialogue_Commun(Platform& plateforme) : plateforme_(plateforme) {}
 
-    // Shows the file-open box. A chosen file goes into FileName and the answer is true; when the user
-    // cancels, FileName keeps what an earlier use left there.
-    bool ShowOpen();
+    // Shows the file-open box over propriétaire. A chosen file goes into FileName and the answer is true;
+    // when the user cancels, FileName keeps what an earlier use left there.
+    bool ShowOpen(QWidget& propriétaire);
 
     QString DialogTitle;
     QString InitDir;

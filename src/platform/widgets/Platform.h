@@ -11,6 +11,7 @@
 
 class QDialog;
 class QMenu;
+class QWidget;
 
 // What the file-open dialog is asked; the answer is the chosen file's full path, empty when cancelled.
 struct OpenFileRequest {
@@ -25,13 +26,16 @@ struct OpenFileRequest {
 // reached as tray() is.
 class Platform : public virtual PlatformCore {
 public:
-    // Modal boxes. messageBox answers vbOK, vbYes or vbNo; inputBox answers "" when cancelled.
-    virtual int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+    // Modal boxes and dialogs, each shown over the window that opens it (owner), where the focus goes back
+    // when it closes. messageBox answers vbOK, vbYes or vbNo; inputBox answers "" when cancelled.
+    virtual int messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                            const QString& caption) = 0;
-    virtual QString inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) = 0;
-    virtual QString openFileName(const OpenFileRequest& request) = 0;
-    // Shows one of the program's own dialogs modally and answers its result code.
-    virtual int execDialog(QDialog& dialog) = 0;
+    virtual QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
+                             const QString& defaultAnswer) = 0;
+    virtual QString openFileName(QWidget& owner, const OpenFileRequest& request) = 0;
+    // Shows one of the program's own dialogs modally over owner and answers its result code.
+    virtual int execDialog(QWidget& owner, QDialog& dialog) = 0;
+    // A popup menu belongs to the window that is its parent.
     virtual void popupMenu(QMenu& menu, const QPoint& globalPosition) = 0;
     virtual void beep() = 0;
 

@@ -7,10 +7,30 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
+
+// A box that its window owns: shown over that window, the focus goes back there when it closes. Should the
+// window go while the box waits (the program told to end), the box goes with it and its exec() answers
+// Rejected; otherwise the box goes with this object.
+template <typename Box> class OwnedBox {
+public:
+    template <typename... Args>
+    explicit OwnedBox(Args&&... args) : box_(new Box(std::forward<Args>(args)...)) {}
+    ~OwnedBox() { delete box_.data(); }
+    OwnedBox(const OwnedBox&) = delete;
+    OwnedBox& operator=(const OwnedBox&) = delete;
+
+    Box* operator->() const { return box_.data(); }
+
+private:
+    QPointer<Box> box_;
+};
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
@@ -49,50 +69,53 @@ QtPlatform::QtPlatform(ProgramFolder dossier) : QtPlatformCore(std::move(dossier
 
 QtPlatform::~QtPlatform() = default;
 
-int QtPlatform::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+int QtPlatform::messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                            const QString& caption) {
-    QMessageBox box(qtIcon(icon), caption, text);
+    OwnedBox<QMessageBox> box(qtIcon(icon), caption, text, QMessageBox::NoButton, &owner);
     if (buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
-        box.setDefaultButton(QMessageBox::Yes);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+        box->button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+        box->setDefaultButton(QMessageBox::Yes);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    const int answer = box.exec();
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int answer = box->exec();
     if (buttons == MessageButtons::YesNo) return answer == QMessageBox::Yes ? vbYes : vbNo;
     return vbOK;
 }
 
-QString QtPlatform::inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) {
-    QInputDialog dialog;
-    dialog.setWindowTitle(caption);
+QString QtPlatform::inputBox(QWidget& owner, const QString& prompt, const QString& caption,
+                             const QString& defaultAnswer) {
+    OwnedBox<QInputDialog> dialog(&owner);
+    dialog->setWindowTitle(caption);
     // A bare carriage return breaks the line in the original input box.
     QString shown = prompt;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    dialog.setLabelText(shown);
-    dialog.setTextValue(defaultAnswer);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annuler"));
-    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.textValue();
+    dialog->setLabelText(shown);
+    dialog->setTextValue(defaultAnswer);
+    dialog->setOkButtonText(QStringLiteral("OK"));
+    dialog->setCancelButtonText(QStringLiteral("Annuler"));
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog->exec() != QDialog::Accepted) return {};
+    return dialog->textValue();
 }
 
-QString QtPlatform::openFileName(const OpenFileRequest& request) {
-    QFileDialog dialog(nullptr, request.title, request.initialFolder);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+QString QtPlatform::openFileName(QWidget& owner, const OpenFileRequest& request) {
+    OwnedBox<QFileDialog> dialog(&owner, request.title, request.initialFolder);
+    dialog->setFileMode(QFileDialog::ExistingFile);
     const QStringList filters = qtFilters(request.filter);
-    dialog.setNameFilters(filters);
+    dialog->setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[request.filterIndex - 1]);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+        dialog->selectNameFilter(filters[request.filterIndex - 1]);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().constFirst();
 }
 
-int QtPlatform::execDialog(QDialog& dialog) {
+int QtPlatform::execDialog(QWidget& owner, QDialog& dialog) {
+    // The program's dialogs are made with their window as parent; one made without it is given it here.
+    if (dialog.parentWidget() != &owner) dialog.setParent(&owner, dialog.windowFlags());
     return dialog.exec();
 }
 

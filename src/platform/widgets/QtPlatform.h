@@ -13,11 +13,12 @@ public:
     explicit QtPlatform(ProgramFolder dossier);
     ~QtPlatform() override;
 
-    int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+    int messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                    const QString& caption) override;
-    QString inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) override;
-    QString openFileName(const OpenFileRequest& request) override;
-    int execDialog(QDialog& dialog) override;
+    QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
+                     const QString& defaultAnswer) override;
+    QString openFileName(QWidget& owner, const OpenFileRequest& request) override;
+    int execDialog(QWidget& owner, QDialog& dialog) override;
     void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
     void beep() override;
 

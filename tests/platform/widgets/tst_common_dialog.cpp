@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QTest>
+#include <QWidget>
 
 // The shared file-open dialog: what it asks the platform, and the file name it keeps between uses.
 class TestCommonDialog : public QObject {
@@ -22,11 +23,13 @@ void TestCommonDialog::demandeTransmise() {
     dialogue.Filter = QStringLiteral("Tout|*");
     dialogue.FilterIndex = 2;
     plateforme.chosenFiles = {QStringLiteral("/bin/a")};
+    QWidget fenêtre;
 
-    QVERIFY(dialogue.ShowOpen());
+    QVERIFY(dialogue.ShowOpen(fenêtre));
 
     QCOMPARE(plateforme.fileRequests.size(), 1);
-    const OpenFileRequest& requête = plateforme.fileRequests.constFirst();
+    const ShownFileDialog& requête = plateforme.fileRequests.constFirst();
+    QCOMPARE(requête.owner, &fenêtre);
     QCOMPARE(requête.title, QStringLiteral("Titre"));
     QCOMPARE(requête.initialFolder, QStringLiteral("/home"));
     QCOMPARE(requête.filter, QStringLiteral("Tout|*"));
@@ -40,8 +43,9 @@ void TestCommonDialog::nomGardeEntreUsages() {
     plateforme.chosenFiles = {QString(), QStringLiteral("/bin/a"), QString(), QStringLiteral("/bin/b")};
     const QList<bool> réponses = {false, true, false, true};
     const QStringList noms = {"", "/bin/a", "/bin/a", "/bin/b"};
+    QWidget fenêtre;
     for (int i = 0; i < réponses.size(); ++i) {
-        QCOMPARE(dialogue.ShowOpen(), réponses[i]);
+        QCOMPARE(dialogue.ShowOpen(fenêtre), réponses[i]);
         QCOMPARE(dialogue.FileName, noms[i]);
     }
 }
@@ -56,5 +60,5 @@ void TestCommonDialog::filtreDesProgrammes() {
     QCOMPARE(dossierInitialProgrammes(), QDir::homePath());
 }
 
-QTEST_GUILESS_MAIN(TestCommonDialog)
+QTEST_MAIN(TestCommonDialog)
 #include "tst_common_dialog.moc"

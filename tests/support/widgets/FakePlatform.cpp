@@ -22,9 +22,9 @@ void FakeTray::remove() {
     shown = false;
 }
 
-int FakePlatform::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+int FakePlatform::messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                              const QString& caption) {
-    const ShownMessage shown{text, buttons, icon, caption};
+    const ShownMessage shown{text, buttons, icon, caption, &owner};
     messages << shown;
     journal << QStringLiteral("message:") + text;
     if (onMessage) onMessage(shown);
@@ -35,8 +35,9 @@ int FakePlatform::messageBox(const QString& text, MessageButtons buttons, Messag
     return answer;
 }
 
-QString FakePlatform::inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) {
-    inputBoxes << ShownInput{prompt, caption, defaultAnswer};
+QString FakePlatform::inputBox(QWidget& owner, const QString& prompt, const QString& caption,
+                               const QString& defaultAnswer) {
+    inputBoxes << ShownInput{prompt, caption, defaultAnswer, &owner};
     journal << QStringLiteral("input:") + prompt;
     if (inputs.empty()) return defaultAnswer;
     QString answer = inputs.front();
@@ -44,16 +45,16 @@ QString FakePlatform::inputBox(const QString& prompt, const QString& caption, co
     return answer;
 }
 
-QString FakePlatform::openFileName(const OpenFileRequest& request) {
-    fileRequests << request;
+QString FakePlatform::openFileName(QWidget& owner, const OpenFileRequest& request) {
+    fileRequests << ShownFileDialog{request, &owner};
     if (chosenFiles.empty()) return {};
     QString answer = chosenFiles.front();
     chosenFiles.pop_front();
     return answer;
 }
 
-int FakePlatform::execDialog(QDialog& dialog) {
-    dialogsShown << dialog.objectName();
+int FakePlatform::execDialog(QWidget& owner, QDialog& dialog) {
+    dialogsShown << ShownDialog{dialog.objectName(), dialog.windowTitle(), &owner};
     journal << QStringLiteral("dialog:") + dialog.objectName();
     if (dialogHandlers.empty()) return QDialog::Rejected;
     auto handler = std::move(dialogHandlers.front());
@@ -66,4 +67,11 @@ int FakePlatform::execDialog(QDialog& dialog) {
 
 void FakePlatform::popupMenu(QMenu& menu, const QPoint&) {
     menusShown << &menu;
+}
+
+QStringList FakePlatform::dialogNames() const {
+    QStringList names;
+    for (const ShownDialog& dialog : dialogsShown)
+        names << dialog.name;
+    return names;
 }

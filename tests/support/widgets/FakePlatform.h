@@ -10,18 +10,30 @@
 #include <deque>
 #include <functional>
 
-// One message box the program showed.
+// What the program showed, each with the window it named as its owner (compared, never used).
 struct ShownMessage {
     QString text;
     MessageButtons buttons;
     MessageIcon icon;
     QString caption;
+    const QWidget* owner = nullptr;
 };
 
 struct ShownInput {
     QString prompt;
     QString caption;
     QString defaultAnswer;
+    const QWidget* owner = nullptr;
+};
+
+struct ShownFileDialog : OpenFileRequest {
+    const QWidget* owner = nullptr;
+};
+
+struct ShownDialog {
+    QString name; // the dialog's object name
+    QString title;
+    const QWidget* owner = nullptr;
 };
 
 class FakeTray final : public TrayIcon {
@@ -48,11 +60,12 @@ class FakePlatform final : public Platform, public FakeCore {
 public:
     FakePlatform() { trayIcon.journal = &journal; }
 
-    int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+    int messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                    const QString& caption) override;
-    QString inputBox(const QString& prompt, const QString& caption, const QString& defaultAnswer) override;
-    QString openFileName(const OpenFileRequest& request) override;
-    int execDialog(QDialog& dialog) override;
+    QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
+                     const QString& defaultAnswer) override;
+    QString openFileName(QWidget& owner, const OpenFileRequest& request) override;
+    int execDialog(QWidget& owner, QDialog& dialog) override;
     void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
     void beep() override {
         ++beeps;
@@ -75,9 +88,11 @@ public:
     // Recorded.
     QList<ShownMessage> messages;
     QList<ShownInput> inputBoxes;
-    QList<OpenFileRequest> fileRequests;
-    QStringList dialogsShown; // object names, in order
+    QList<ShownFileDialog> fileRequests;
+    QList<ShownDialog> dialogsShown;
     QList<QMenu*> menusShown;
     FakeTray trayIcon;
     int beeps = 0;
+
+    QStringList dialogNames() const; // of dialogsShown, in order
 };

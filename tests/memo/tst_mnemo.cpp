@@ -153,11 +153,13 @@ void TestMnemo::modifieParChaqueCommande() {
     Mnemo* f = nouveau();
     f->show();
     QVERIFY(!f->Modifié);
-    if (commande == "icone")
+    if (commande == "icone") {
+        plateforme_->dialogHandlers.push_back([](QDialog&) { return int(QDialog::Rejected); });
         f->Image1_MouseDown(Qt::LeftButton);
-    else if (commande == "titre")
+    } else if (commande == "titre") {
+        plateforme_->inputs.push_back(std::nullopt); // OK on the title as it was
         f->LB_Titre_Click();
-    else if (commande == "lettre")
+    } else if (commande == "lettre")
         QTest::keyClick(f->TX_Mnémo, Qt::Key_A);
     else if (commande == "fleche")
         QTest::keyClick(f->TX_Mnémo, Qt::Key_Left);
@@ -375,6 +377,7 @@ void TestMnemo::iconeChoisie() {
 
     // Cancelled: the icon stays, the memo counts as modified.
     f->Modifié = false;
+    plateforme_->dialogHandlers.push_back([](QDialog&) { return int(QDialog::Rejected); });
     f->Image1_MouseDown(Qt::LeftButton);
     QCOMPARE(f->Image1_Tag, QStringLiteral("12"));
     QVERIFY(f->Modifié);

@@ -136,7 +136,8 @@ void TestLectureMnemos::ouvrirLaSelection() {
     écrire(QStringLiteral("03122026_00003"), QStringLiteral("Trois"), true);
     fenêtre_->Form_Load();
     QCOMPARE(ouvertes().size(), 1);
-    fenêtre_->Mnu_Afficher->trigger(); // "No": the open memo stays
+    plateforme_->answers.push_back(vbNo); // the open memo stays
+    fenêtre_->Mnu_Afficher->trigger();
     QVERIFY(fenêtre_->isVisible());
     fenêtre_->FR_Liste->LB_Liste->item(1)->setSelected(false);
     fenêtre_->FR_Liste->PB_Ouvrir->click();

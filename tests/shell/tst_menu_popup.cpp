@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString DÉFAUT = QStringLiteral("<défaut>"); // leave the input box at its default answer
+const QString DÉFAUT = QStringLiteral("<défaut>"); // OK on the input box's default answer
 
 QByteArray lire(const QString& chemin) {
     QFile fichier(chemin);
@@ -188,11 +188,12 @@ void TestMenuPopUp::ajoutMenu() {
     fenêtre_->Form_Load();
 
     for (const QString& fichier : choix) {
-        plateforme_->chosenFiles = {fichier};
-        plateforme_->inputs.clear();
+        plateforme_->chosenFiles.push_back(fichier);
         const qsizetype montrées = plateforme_->inputBoxes.size();
-        if (!fichier.isEmpty() && réponses.value(montrées) != DÉFAUT)
-            plateforme_->inputs = {réponses[montrées]};
+        if (!fichier.isEmpty()) {
+            const QString réponse = réponses.value(montrées);
+            plateforme_->inputs.push_back(réponse == DÉFAUT ? std::nullopt : std::optional<QString>(réponse));
+        }
         fenêtre_->Command5->click();
     }
 
@@ -212,6 +213,7 @@ void TestMenuPopUp::ajoutMenu() {
 void TestMenuPopUp::requeteDuDialogue() {
     fenêtre_->Form_Load();
     plateforme_->chosenFiles = {QStringLiteral("/usr/bin/gedit")};
+    plateforme_->inputs = {std::nullopt};
     fenêtre_->Command5->click();
 
     QCOMPARE(plateforme_->fileRequests.size(), 1);
@@ -250,6 +252,7 @@ void TestMenuPopUp::dossierMenusImpossible() {
     écrire(dossier_->menus(), "pas un dossier");
     fenêtre_->Form_Load();
     plateforme_->chosenFiles = {QStringLiteral("/bin/a")};
+    plateforme_->inputs = {std::nullopt};
     fenêtre_->Command5->click();
     QCOMPARE(légendesLanceur(*fenêtre_), QStringList{"1 - a"});
     QCOMPARE(lire(dossier_->menus()), QByteArray("pas un dossier"));
@@ -276,6 +279,7 @@ void TestMenuPopUp::survitAuRedemarrage() {
 
     // Adding after a restart takes the next index.
     plateforme_->chosenFiles = {QStringLiteral("/bin/f")};
+    plateforme_->inputs = {std::nullopt};
     fenêtre_->Command5->click();
     QCOMPARE(plateforme_->inputBoxes.constLast().defaultAnswer, QStringLiteral("4 - f"));
 }

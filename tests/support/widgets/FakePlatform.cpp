@@ -2,6 +2,30 @@
 
 #include <QDialog>
 #include <QMenu>
+#include <QTest>
+
+FakePlatform::~FakePlatform() {
+    QStringList faults = unscripted_;
+    const auto unused = [&faults](std::size_t count, const char* what) {
+        if (count > 0)
+            faults << QStringLiteral("%1 scripted %2 never asked for").arg(count).arg(QLatin1String(what));
+    };
+    unused(answers.size(), "Yes/No answer(s)");
+    unused(inputs.size(), "input box answer(s)");
+    unused(chosenFiles.size(), "file-open answer(s)");
+    unused(dialogHandlers.size(), "dialog handler(s)");
+    if (faults.isEmpty()) return;
+
+    const QByteArray report =
+        (QStringLiteral("scripted platform: ") + faults.join(QStringLiteral("; "))).toUtf8();
+    if (!QTest::currentTestFunction()) qFatal("%s", report.constData());
+    // A test that failed already has stopped half-way: what it left is no news, but may explain it.
+    if (QTest::currentTestFailed()) {
+        qWarning("%s", report.constData());
+        return;
+    }
+    QTest::qFail(report.constData(), __FILE__, __LINE__);
+}
 
 void FakeTray::add(const QIcon&, const QString& newTip) {
     calls << QStringLiteral("add");
@@ -29,7 +53,10 @@ int FakePlatform::messageBox(QWidget& owner, const QString& text, MessageButtons
     journal << QStringLiteral("message:") + text;
     if (onMessage) onMessage(shown);
     if (buttons == MessageButtons::Ok) return vbOK;
-    if (answers.empty()) return vbNo;
+    if (answers.empty()) {
+        unscripted_ << QStringLiteral("unscripted Yes/No box \"%1\": %2").arg(caption, text);
+        return vbNo;
+    }
     const int answer = answers.front();
     answers.pop_front();
     return answer;
@@ -39,15 +66,21 @@ QString FakePlatform::inputBox(QWidget& owner, const QString& prompt, const QStr
                                const QString& defaultAnswer) {
     inputBoxes << ShownInput{prompt, caption, defaultAnswer, &owner};
     journal << QStringLiteral("input:") + prompt;
-    if (inputs.empty()) return defaultAnswer;
-    QString answer = inputs.front();
+    if (inputs.empty()) {
+        unscripted_ << QStringLiteral("unscripted input box \"%1\": %2").arg(caption, prompt);
+        return defaultAnswer;
+    }
+    const std::optional<QString> answer = inputs.front();
     inputs.pop_front();
-    return answer;
+    return answer.value_or(defaultAnswer);
 }
 
 QString FakePlatform::openFileName(QWidget& owner, const OpenFileRequest& request) {
     fileRequests << ShownFileDialog{request, &owner};
-    if (chosenFiles.empty()) return {};
+    if (chosenFiles.empty()) {
+        unscripted_ << QStringLiteral("unscripted file-open dialog \"%1\"").arg(request.title);
+        return {};
+    }
     QString answer = chosenFiles.front();
     chosenFiles.pop_front();
     return answer;
@@ -56,7 +89,11 @@ QString FakePlatform::openFileName(QWidget& owner, const OpenFileRequest& reques
 int FakePlatform::execDialog(QWidget& owner, QDialog& dialog) {
     dialogsShown << ShownDialog{dialog.objectName(), dialog.windowTitle(), &owner};
     journal << QStringLiteral("dialog:") + dialog.objectName();
-    if (dialogHandlers.empty()) return QDialog::Rejected;
+    if (dialogHandlers.empty()) {
+        unscripted_
+            << QStringLiteral("unscripted dialog \"%1\" (%2)").arg(dialog.windowTitle(), dialog.objectName());
+        return QDialog::Rejected;
+    }
     auto handler = std::move(dialogHandlers.front());
     dialogHandlers.pop_front();
     dialog.show();

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 
 // What the program showed, each with the window it named as its owner (compared, never used).
 struct ShownMessage {
@@ -53,12 +54,18 @@ public:
     QStringList calls; // "add", "modify", "remove" in order
 };
 
-// A scripted platform: answers are queued by the test, everything the program asks is recorded.
-// An unscripted Yes/No question answers No, an unscripted input box answers its default, and an
-// unscripted dialog is rejected, so no test ever waits on a real modal window.
+// A strict scripted platform: answers are queued by the test, everything the program asks is recorded,
+// and no test ever waits on a real modal window. A box with an OK button only needs no answer. Any other
+// box, input box, file-open or dialog that the test did not script, and any scripted answer left unused,
+// fails the running test when the fake goes (at the end of the test, or in its cleanup()), naming what
+// was shown. Meanwhile an unscripted question answers No, an input box its default, a file-open Cancel
+// and a dialog Rejected.
 class FakePlatform final : public Platform, public FakeCore {
 public:
     FakePlatform() { trayIcon.journal = &journal; }
+    ~FakePlatform() override;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
 
     int messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                    const QString& caption) override;
@@ -77,9 +84,9 @@ public:
     QPoint cursorPosition() const override { return cursor; }
 
     // Scripted answers.
-    std::deque<int> answers;         // message boxes with Yes/No
-    std::deque<QString> inputs;      // input boxes; an absent answer gives the default
-    std::deque<QString> chosenFiles; // file-open dialogs; "" = cancelled
+    std::deque<int> answers;                   // message boxes with Yes/No
+    std::deque<std::optional<QString>> inputs; // input boxes; std::nullopt: OK on the default answer
+    std::deque<QString> chosenFiles;           // file-open dialogs; "" = cancelled
     std::deque<std::function<int(QDialog&)>> dialogHandlers; // run while "shown", answer the result code
     std::function<void(const ShownMessage&)> onMessage;      // runs when a box is shown
     QRect screen = QRect(0, 0, 1280, 800);
@@ -95,4 +102,7 @@ public:
     int beeps = 0;
 
     QStringList dialogNames() const; // of dialogsShown, in order
+
+private:
+    QStringList unscripted_; // what was shown without an answer, as the failure will name it
 };

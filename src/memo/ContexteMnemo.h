@@ -13,7 +13,7 @@ struct Contexte_Mnémo {
     Contexte_Mnémo(Platform& p, ProgramFolder d) : plateforme(p), dossier(std::move(d)) {}
 
     Platform& plateforme;
-    const ProgramFolder dossier;
+    const ProgramFolder dossier; // where the memo files and the launcher file are
     Table_Alarmes alarmes;
     Échange_Saisie saisie;
     qint16 Icône_Choisie = -1;

@@ -1,6 +1,6 @@
 #pragma once
 
-// The answers and looks of the program's message boxes, numbered as the original program's callers expect.
+// The answers and looks of the program's message boxes; the answers keep the numbers the callers compare.
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, YesNo };
 

@@ -90,7 +90,7 @@ QString QtPlatform::inputBox(QWidget& owner, const QString& prompt, const QStrin
                              const QString& defaultAnswer) {
     OwnedBox<QInputDialog> dialog(&owner);
     dialog->setWindowTitle(caption);
-    // A bare carriage return breaks the line in the original input box.
+    // A bare carriage return breaks the line too, as the callers write their prompts.
     QString shown = prompt;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     dialog->setLabelText(shown);

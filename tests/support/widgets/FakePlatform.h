@@ -55,7 +55,7 @@ public:
 };
 
 // A strict scripted platform: answers are queued by the test, everything the program asks is recorded,
-// and no test ever waits on a real modal window. A box with an OK button only needs no answer. Any other
+// and no test ever waits on a real modal window. A box whose only button is OK needs no answer. Any other
 // box, input box, file-open or dialog that the test did not script, and any scripted answer left unused,
 // fails the running test when the fake goes (at the end of the test, or in its cleanup()), naming what
 // was shown. Meanwhile an unscripted question answers No, an input box its default, a file-open Cancel

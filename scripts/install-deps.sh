@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
 if [ "${1:-}" = "--tests" ]; then
-    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool openbox trayer imagemagick
-        poppler-utils faketime fonts-dejavu-core locales)
+    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils x11-xserver-utils xdotool openbox trayer
+        imagemagick poppler-utils faketime fonts-dejavu-core locales)
 fi
 
 # The end-to-end journeys run as a French user.

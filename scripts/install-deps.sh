@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Pensoir needs: to build and run it, or with --tests to run every test
-# too. As root it installs what is missing with apt-get; otherwise it names the missing packages.
+# Installs the Debian 12 packages Pensoir needs: to build and run it, with --tests to run every test
+# too, with --fuzz to fuzz its file readers (scripts/fuzz.sh). As root it installs what is missing with
+# apt-get; otherwise it names the missing packages.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
-if [ "${1:-}" = "--tests" ]; then
-    packages+=(clang libclang-rt-14-dev xvfb xauth x11-utils xdotool openbox trayer imagemagick
-        poppler-utils faketime fonts-dejavu-core locales)
-fi
+case "${1:-}" in
+--tests)
+    packages+=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox trayer imagemagick poppler-utils
+        faketime fonts-dejavu-core locales)
+    ;;
+--fuzz)
+    packages+=(clang libclang-rt-14-dev)
+    ;;
+esac
 
 # The end-to-end journeys run as a French user.
 french_locale() {

@@ -70,6 +70,16 @@ int prendreEtRendreLeFocus(QWidget& dialogue) {
     return prise && rendue ? 1 : 0;
 }
 
+// Runs what is already queued, and what that queues in turn (a check posted for after the key that
+// moved the focus, the focus events of a closing window): what has not happened then will not happen
+// without new input.
+void traiterCeQuiAttend() {
+    for (int passe = 0; passe < 3; ++passe) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
 // The widget of the dialog that holds the focus, or the one whose focus proxy it is.
 bool aLeFocus(QWidget* widget) {
     QWidget* focus = QApplication::focusWidget();
@@ -330,7 +340,7 @@ private slots:
         d.taperHeure(tapé);
         QTest::keyClick(d.saisie.TX_Heure, Qt::Key_Tab);
         QTRY_COMPARE(d.saisie.TX_Heure->text(), résultat);
-        QTest::qWait(20); // a second check would have run by now
+        traiterCeQuiAttend(); // a second check would have run by now
         QCOMPARE(d.plateforme.beeps, refusé ? 1 : 0);
         QCOMPARE(d.plateforme.messages.size(), refusé ? 1 : 0);
         if (refusé) {
@@ -358,7 +368,7 @@ private slots:
         QTest::keyClick(d.saisie.TX_Heure, Qt::Key_Tab);
         QTRY_COMPARE(d.plateforme.messages.size(), 1);
         QCOMPARE(focusRendu, 1);
-        QTest::qWait(50);
+        traiterCeQuiAttend();
         QCOMPARE(d.plateforme.messages.size(), 1);
         QCOMPARE(d.saisie.TX_Heure->text(), QString());
     }
@@ -374,7 +384,7 @@ private slots:
         d.saisie.TX_Heure->setFocus(Qt::BacktabFocusReason);
         QTest::keyClick(d.saisie.TX_Heure, Qt::Key_Tab);
         QTRY_COMPARE(d.plateforme.messages.size(), 2);
-        QTest::qWait(20);
+        traiterCeQuiAttend();
         QCOMPARE(d.plateforme.messages.size(), 2);
     }
 
@@ -396,7 +406,7 @@ private slots:
             QTest::keyClick(d.saisie.TX_Heure, Qt::Key_Escape);
         else
             QTest::mouseClick(d.saisie.PB_Annuler, Qt::LeftButton);
-        QTest::qWait(20);
+        traiterCeQuiAttend();
         QVERIFY(!d.saisie.isVisible());
         QCOMPARE(d.saisie.result(), int(QDialog::Rejected));
         QVERIFY(d.plateforme.messages.isEmpty());
@@ -411,7 +421,7 @@ private slots:
         QVERIFY(d.actif);
         d.taperHeure(QStringLiteral("12"));
         d.saisie.close();
-        QTest::qWait(20);
+        traiterCeQuiAttend();
         QVERIFY(d.plateforme.messages.isEmpty());
         QCOMPARE(échange.Saisie_Heure, QStringLiteral("10:30"));
     }
@@ -436,7 +446,7 @@ private slots:
             QTest::keyClick(d.saisie.TX_Heure, Qt::Key_Return);
         else
             QTest::mouseClick(d.saisie.PB_Valider, Qt::LeftButton);
-        QTest::qWait(20);
+        traiterCeQuiAttend();
         QCOMPARE(d.plateforme.messages.size(), 1);
         QCOMPARE(focusRendu, 1);
         QCOMPARE(d.plateforme.messages.constFirst().text, MESSAGE_HEURE);

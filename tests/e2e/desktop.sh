@@ -2,10 +2,13 @@
 # A throw-away desktop for end-to-end journeys: Xvfb at 96 dpi, openbox and a trayer tray host, with
 # helpers to start the real program and drive it with xdotool. Source it; everything it starts is
 # killed on exit.
+#
+# No step sleeps for a set time to let the program catch up: each one waits, with a bound, for what it
+# needs (a window, the focus, a popup menu, a whole file) and fails with a message when it never comes.
 set -euo pipefail
 
 : "${PENSOIR_BIN:?PENSOIR_BIN must name the pensoir executable}"
-for tool in Xvfb openbox trayer xdotool xwininfo xprop; do
+for tool in Xvfb xmodmap openbox trayer xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (install the e2e packages)" >&2; exit 1; }
 done
 locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$' || { echo "the fr_FR.UTF-8 locale is missing" >&2; exit 1; }
@@ -48,11 +51,18 @@ tray_host_is_up() { grep -q '("panel" "trayer")' <<<"$(xwininfo -root -tree 2>/d
 
 start_desktop() {
     exec 3>"$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: the server would otherwise start afresh, keymap included, each time its last client
+    # leaves, as xmodmap does below.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     exec 3>&-
     wait_until 10 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$E2E_TMP/display")"
+    # Letters missing from Xvfb's US keymap get keys of their own: xdotool would otherwise map a spare
+    # key for an instant, and a busy program reads the key after it is gone. Before the window manager
+    # and the tray host, which read the keymap when they start.
+    xmodmap -e "keycode 248 = eacute Eacute" -e "keycode 250 = egrave Egrave" || fail "xmodmap failed"
+    grep -q '^keycode 250 = egrave' <<<"$(xmodmap -pke)" || fail "the keys of the accented letters were not kept"
     openbox --sm-disable >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "no window manager"
@@ -71,23 +81,36 @@ start_pensoir() {
     E2E_PIDS+=("$PENSOIR_PID")
 }
 
-# The tray icon: the program's window embedded below trayer's panel. Prints "X Y" of its centre.
-tray_icon_centre() {
-    local id
-    id=$(xwininfo -root -tree | awk '/\("panel" "trayer"\)/ {found=1; next} found && /[Pp]ensoir/ {print $1; exit}')
-    [ -n "$id" ] || return 1
-    local geometry
+# The tray icon of the program (or of the process given): its window embedded below trayer's panel.
+# Prints its id.
+tray_icon_of() { # [pid]
+    local icons id
+    # The windows of the panel's subtree: below its line, indented deeper than it.
+    icons=$(xwininfo -root -tree | awk '
+        match($0, /^ */) && depth && RLENGTH <= depth {exit}
+        depth && /[Pp]ensoir/ {print $1}
+        /\("panel" "trayer"\)/ {match($0, /^ */); depth = RLENGTH}')
+    for id in $(xdotool search --pid "${1:-$PENSOIR_PID}" 2>/dev/null); do
+        printf -v id '0x%x' "$id"
+        grep -qx "$id" <<<"$icons" && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# Prints "X Y" of the centre of the program's tray icon.
+tray_icon_centre() { # [pid]
+    local id geometry x y w h
+    id=$(tray_icon_of "$@") || return 1
     geometry=$(xwininfo -id "$id") || return 1
-    local x y w h
     x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
     y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
     w=$(awk '/Width:/ {print $2}' <<<"$geometry")
     h=$(awk '/Height:/ {print $2}' <<<"$geometry")
-    [ "$w" -gt 1 ] || return 1
+    [ "$w" -gt 1 ] && grep -q IsViewable <<<"$geometry" || return 1
     echo "$((x + w / 2)) $((y + h / 2))"
 }
 
-tray_is_embedded() { tray_icon_centre >/dev/null; }
+tray_is_embedded() { tray_icon_centre "$@" >/dev/null; }
 
 click_tray() { # button
     local centre
@@ -108,14 +131,90 @@ find_window_of() { # pid title-regex [seconds]
 
 window_is_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
+# The program's popup menu, while one is on the screen: a top-level override-redirect window of its own
+# that is not a tooltip and is taller than a one-line one. Prints its id.
+POPUP_MIN_HEIGHT=30
+popup_menu() { # [pid]
+    local top id info
+    top=$(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}')
+    for id in $(xdotool search --onlyvisible --pid "${1:-$PENSOIR_PID}" 2>/dev/null); do
+        printf -v id '0x%x' "$id"
+        grep -qx "$id" <<<"$top" || continue
+        info=$(xwininfo -id "$id" 2>/dev/null) || continue
+        grep -q 'Override Redirect State: yes' <<<"$info" || continue
+        grep -q IsViewable <<<"$info" || continue
+        [ "$(awk '/Height:/ {print $2}' <<<"$info")" -gt "$POPUP_MIN_HEIGHT" ] || continue
+        grep -q TOOLTIP <<<"$(xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null)" && continue
+        echo "$id"
+        return 0
+    done
+    return 1
+}
+
+# Waits until the program's popup menu is up and prints its id.
+wait_popup_menu() { # [seconds] [pid]
+    wait_until "${1:-10}" popup_menu "${2:-}"
+}
+
+no_popup_menu() { ! popup_menu "$@" >/dev/null; }
+
+wait_popup_gone() { # [seconds] [pid]
+    wait_until "${1:-10}" no_popup_menu "${2:-}"
+}
+
+# Waits until the window has the keyboard focus, so that keys typed next go to it.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(($1))" ]; }
+
+wait_focus() { # window [seconds]
+    wait_until "${2:-10}" has_focus "$1"
+}
+
+# Waits until a file matching the path (a glob pattern is allowed) is there and whole, and prints its
+# path. Whole: it ends with the given bytes; without them, it is not empty and its size holds between
+# two looks, which only suits a file written in one go or put in place by a rename.
+wait_file_complete() { # path [seconds] [last-bytes]
+    local pattern=$1 ending=${3:-} deadline=$((SECONDS + ${2:-10})) path size previous=
+    while :; do
+        path=$(compgen -G "$pattern" | head -n 1 || true)
+        if [ -n "$path" ] && [ -s "$path" ]; then
+            size=$(stat -c %s "$path")
+            if [ -n "$ending" ]; then
+                cmp -s <(tail -c "$(printf '%s' "$ending" | wc -c)" "$path") <(printf '%s' "$ending") && break
+            elif [ "$size" = "$previous" ]; then
+                break
+            fi
+            previous=$size
+        fi
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+    echo "$path"
+}
+
+# Moves the pointer beside a window, off it: over a menu it would select the entry below it.
+pointer_beside() { # window
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    if [ "$X" -gt 20 ]; then X=$((X - 10)); else X=$((X + WIDTH + 10)); fi
+    xdotool mousemove "$X" $((Y + HEIGHT / 2))
+}
+
+# Opens the program's popup menu with the given command (a right click) and chooses the entry at
+# position n (1 = first) with the keyboard; returns once the menu is gone.
+popup_menu_choose() { # n command...
+    local n=$1 i menu
+    shift
+    "$@"
+    menu=$(wait_popup_menu) || fail "no popup menu after: $*"
+    pointer_beside "$menu"
+    for ((i = 0; i < n; i++)); do xdotool key Down; done
+    xdotool key Return
+    wait_popup_gone || fail "the popup menu $menu stayed up"
+}
+
 # Chooses the tray menu entry at position n (1 = first), from a right click on the icon.
 tray_menu_choose() { # n
-    click_tray 3
-    sleep 0.5
-    xdotool mousemove 0 400
-    local i
-    for ((i = 0; i < $1; i++)); do xdotool key Down; done
-    xdotool key Return
+    popup_menu_choose "$1" click_tray 3
 }
 
 # Waits for a program started here to end, and leaves its exit code in EXIT_CODE. It must run in this

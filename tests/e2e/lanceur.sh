@@ -36,13 +36,18 @@ wait_until 10 test -f "$E2E_TMP/premier.marqueur" || fail "the first launcher en
 # "Ajout menu", the second button of the column (30, 420 twips; 121 × 25 pixels at 96 dpi).
 click_tray 1
 main=$(find_window '      Pensoir') || fail "a left click did not show the main window"
+wait_focus "$main" || fail "the main window did not get the focus"
 xdotool mousemove --window "$main" 62 40 click 1
 dialog=$(find_window 'Selectionner le programme à lancer' 10) || fail "Ajout menu showed no file dialog"
-# xdotool types non-ASCII letters by remapping a key, which sometimes drops them: the path stays ASCII.
-xdotool windowactivate --sync "$dialog" type --delay 20 "$outils/troisieme.sh"
+xdotool windowactivate --sync "$dialog"
+wait_focus "$dialog" || fail "the file dialog did not get the focus"
+xdotool type --delay 20 "$outils/troisieme.sh"
 xdotool key Return
-active_is_input_box() { [ "$(xdotool getwindowname "$(xdotool getactivewindow)" 2>/dev/null)" = Pensoir ]; }
-wait_until 10 active_is_input_box || fail "no input box for the caption"
+input_box_has_focus() {
+    local box
+    box=$(xdotool getactivewindow 2>/dev/null) && [ "$(xdotool getwindowname "$box")" = Pensoir ] && has_focus "$box"
+}
+wait_until 10 input_box_has_focus || fail "no input box for the caption"
 xdotool key Return
 
 printf '"3 - troisieme.sh"\r\n"%s"\r\n' "$outils/troisieme.sh" | iconv -f UTF-8 -t CP1252 >"$E2E_TMP/attendu"
@@ -51,6 +56,5 @@ wait_until 10 appended || fail "the new entry was not appended to MenuOptions.tx
 tray_menu_choose 7
 wait_until 10 test -f "$E2E_TMP/troisieme.marqueur" || fail "the added entry did not start its program"
 
-sleep 0.5
 quit_from_tray
 echo "ok"

@@ -12,27 +12,19 @@ memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
 [ -n "$memo" ] || fail "no new memo window"
 eval "$(xdotool getwindowgeometry --shell "$memo")"
 
-# The first use of "Déplacer ce Mnémo" takes the caption bar away; the title becomes the window's name.
+# A click in the text box, then the text, once the window has the keyboard.
 xdotool mousemove $((X + 150)) $((Y + 150)) click 1
-sleep 0.3
+wait_focus "$memo" || fail "the memo window did not get the focus"
 xdotool type --delay 20 "Bonjour Pensoir"
 xdotool key Return
-# xdotool types accented letters unreliably: send the è by its key name.
-xdotool type --delay 20 "deuxi"
-xdotool key egrave
-xdotool type --delay 20 "me ligne"
-sleep 0.3
+xdotool type --delay 20 "deuxième ligne"
 
 # Right button on the memo icon (under the caption bar, 4 × 26 pixels into the client area): the popup
 # menu, whose first entry saves.
-xdotool mousemove $((X + 3 + 4 + 16)) $((Y + 3 + 15 + 26 + 16)) click 3
-sleep 0.5
-xdotool mousemove $((X + 400)) $((Y + 400))
-xdotool key Down Return
-sleep 0.5
+popup_menu_choose 1 xdotool mousemove $((X + 3 + 4 + 16)) $((Y + 3 + 15 + 26 + 16)) click 3
 
-record=$(find "$PENSOIR_DIR/Mnemos" -name '*.PSL' 2>/dev/null | head -n 1 || true)
-[ -n "$record" ] || fail "no record file was written"
+# Written aside and renamed: once the end marker is there the record is whole.
+record=$(wait_file_complete "$PENSOIR_DIR/Mnemos/*.PSL" 10 $'"--------"\r\n') || fail "no record file was written"
 name=$(basename "$record" .PSL)
 [[ "$name" =~ ^[0-9]{8}_[0-9]{5}$ ]] || fail "unexpected memo name $name"
 # The text is stored between quotes over two CR LF lines, in Windows-1252 ("è" is one byte, E8).

@@ -1,6 +1,7 @@
-// Pictures of the input dialog, the icon chooser and the icon set, written as PNG files so that their
-// look can be checked by eye. The folder is printed; the test only fails when a picture cannot be made.
+// Pictures of the input dialog, the icon chooser and the icon set, written as PNG files into the folder
+// PENSOIR_CAPTURES_DIR names, so that their look can be checked by eye: run by scripts/captures.sh.
 
+#include "DossierDesCaptures.h"
 #include "FakePlatform.h"
 
 #include "dialogs/FrmSaisie.h"
@@ -9,7 +10,6 @@
 #include "platform/widgets/VbColour.h"
 
 #include <QCalendarWidget>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,12 +19,6 @@
 namespace {
 
 constexpr int LOUPE = 4; // the icon sheet is drawn four times larger, pixel for pixel
-
-QString dossierDesCaptures() {
-    const QString dossier = QDir::currentPath() + QStringLiteral("/captures");
-    QDir().mkpath(dossier);
-    return dossier;
-}
 
 bool enregistrer(const QImage& image, const QString& nom) {
     const QString chemin = dossierDesCaptures() + QLatin1Char('/') + nom;
@@ -49,6 +43,8 @@ class CapturesSaisieIcones : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY2(!dossierDesCaptures().isEmpty(), "PENSOIR_CAPTURES_DIR names no folder"); }
+
     void inputDialog_data() {
         QTest::addColumn<QString>("fichier");
         QTest::newRow("alarme") << QStringLiteral("saisie_alarme.png");
@@ -113,4 +109,4 @@ private slots:
 };
 
 QTEST_MAIN(CapturesSaisieIcones)
-#include "tst_captures_saisie_icones.moc"
+#include "captures_saisie_icones.moc"

@@ -1,24 +1,24 @@
-// Pictures of a memo window, written as PNG files so that its look can be checked by eye. The folder is
-// printed; the test only fails when a picture cannot be made.
+// Pictures of a memo window's panels, written as PNG files into the folder PENSOIR_CAPTURES_DIR names, so
+// that its look can be checked by eye: run by scripts/captures.sh.
 
+#include "DossierDesCaptures.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
 #include "memo/Mnemo.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QtTest>
 
-class TestCapturesMnemo : public QObject {
+class CapturesMnemo : public QObject {
     Q_OBJECT
 private slots:
     void captures();
 };
 
-void TestCapturesMnemo::captures() {
-    const QString dossier = QDir::currentPath() + QStringLiteral("/captures");
-    QDir().mkpath(dossier);
+void CapturesMnemo::captures() {
+    const QString dossier = dossierDesCaptures();
+    QVERIFY2(!dossier.isEmpty(), "PENSOIR_CAPTURES_DIR names no folder");
     FakePlatform plateforme;
     const TestFolder dossierProgramme;
     Contexte_Mnémo contexte(plateforme, dossierProgramme.folder());
@@ -45,5 +45,5 @@ void TestCapturesMnemo::captures() {
     enregistrer(QStringLiteral("mnemo_options.png"));
 }
 
-QTEST_MAIN(TestCapturesMnemo)
-#include "tst_captures_mnemo.moc"
+QTEST_MAIN(CapturesMnemo)
+#include "captures_mnemo.moc"

@@ -1,7 +1,5 @@
 #include "ErreursFichier.h"
 
-#include <cerrno>
-
 Résultat_Écriture Erreur_Fichier(int numéro) {
     switch (numéro) {
     case 0:
@@ -18,27 +16,5 @@ Résultat_Écriture Erreur_Fichier(int numéro) {
 }
 
 Résultat_Écriture Erreur_Système(int valeurErrno) {
-    switch (valeurErrno) {
-    case 0:
-        return {};
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return Erreur_Fichier(ERREUR_DISQUE_PLEIN);
-    case ENOENT:
-    case ENOTDIR:
-        return Erreur_Fichier(ERREUR_CHEMIN_INTROUVABLE);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case EEXIST:
-    case EBUSY:
-    case ETXTBSY:
-        return Erreur_Fichier(ERREUR_ACCES_REFUSE);
-    case ENAMETOOLONG:
-        return Erreur_Fichier(ERREUR_NOM_FICHIER_INCORRECT);
-    default:
-        return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
-    }
+    return Erreur_Fichier(Numéro_Erreur_Système(valeurErrno));
 }

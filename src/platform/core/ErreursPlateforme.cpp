@@ -1,5 +1,7 @@
 #include "ErreursPlateforme.h"
 
+#include <cerrno>
+
 QString Description_Erreur(int numéro) {
     switch (numéro) {
     case ERREUR_NOM_FICHIER_INCORRECT:
@@ -14,5 +16,31 @@ QString Description_Erreur(int numéro) {
         return QStringLiteral("Chemin d'accès introuvable");
     default:
         return QStringLiteral("Erreur d'entrée/sortie sur le périphérique");
+    }
+}
+
+int Numéro_Erreur_Système(int valeurErrno) {
+    switch (valeurErrno) {
+    case 0:
+        return 0;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return ERREUR_DISQUE_PLEIN;
+    case ENOENT:
+    case ENOTDIR:
+        return ERREUR_CHEMIN_INTROUVABLE;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case EEXIST:
+    case EBUSY:
+    case ETXTBSY:
+        return ERREUR_ACCES_REFUSE;
+    case ENAMETOOLONG:
+        return ERREUR_NOM_FICHIER_INCORRECT;
+    default:
+        return ERREUR_ENTREE_SORTIE;
     }
 }

@@ -10,5 +10,8 @@ inline constexpr int ERREUR_DISQUE_PLEIN = 61;
 inline constexpr int ERREUR_ACCES_REFUSE = 75;
 inline constexpr int ERREUR_CHEMIN_INTROUVABLE = 76;
 
+// The number the user is shown for a failed system call's errno value; 0 for 0.
+int Numéro_Erreur_Système(int valeurErrno);
+
 // The text of one of the numbers above; any other number reads as an input/output error.
 QString Description_Erreur(int numéro);

@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
 case "${1:-}" in
 --tests)
     packages+=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox trayer imagemagick poppler-utils
-        faketime fonts-dejavu-core locales)
+        faketime fonts-dejavu-core locales desktop-file-utils)
     ;;
 --fuzz)
     packages+=(clang libclang-rt-14-dev)

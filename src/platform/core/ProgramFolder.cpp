@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 ProgramFolder findProgramFolder() {
-    const QString fromEnvironment = qEnvironmentVariable("PENSOIR_DIR");
+    const QString fromEnvironment = qEnvironmentVariable(PROGRAM_FOLDER_VARIABLE);
     if (!fromEnvironment.isEmpty()) return {QDir::cleanPath(fromEnvironment)};
 
     const QDir executableFolder(QCoreApplication::applicationDirPath());
@@ -15,4 +15,14 @@ ProgramFolder findProgramFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return {QDir::cleanPath(data)};
+}
+
+QString requestedProgramFolder() {
+    const QString fromEnvironment = qEnvironmentVariable(PROGRAM_FOLDER_VARIABLE);
+    if (fromEnvironment.isEmpty()) return {};
+    return QDir::cleanPath(QDir(fromEnvironment).absolutePath());
+}
+
+QString programFilePath() {
+    return QCoreApplication::applicationFilePath();
 }

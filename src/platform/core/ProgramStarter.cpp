@@ -43,6 +43,13 @@ ProgramLaunch analyserLigneCommande(const QString& commandLine) {
     return {ProgramLaunch::Kind::Run, info.absoluteFilePath(), words};
 }
 
+QString ligneDuFichier(const QString& chemin) {
+    // Quoted, the path is one word even when a file of its name is missing; a quote inside is tripled.
+    QString ligne = chemin;
+    ligne.replace(QLatin1Char('"'), QStringLiteral("\"\"\""));
+    return QLatin1Char('"') + ligne + QLatin1Char('"');
+}
+
 StartResult lancerProgramme(const QString& commandLine) {
     const ProgramLaunch launch = analyserLigneCommande(commandLine);
     switch (launch.kind) {

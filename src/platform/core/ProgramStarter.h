@@ -23,5 +23,8 @@ struct ProgramLaunch {
 // program is looked for in PATH when it names no folder.
 ProgramLaunch analyserLigneCommande(const QString& commandLine);
 
+// The command line that names this one file and nothing else, blanks and quotes in its path included.
+QString ligneDuFichier(const QString& chemin);
+
 // Starts the line detached; error 53 when there is nothing to start, 75 when it cannot be started.
 StartResult lancerProgramme(const QString& commandLine);

@@ -45,6 +45,8 @@ private slots:
     void analyse();
     void lancement_data();
     void lancement();
+    void ligneDuFichier_data();
+    void ligneDuFichier();
 
 private:
     // %D stands for the test folder, %S for the script in it, %E for the script in a folder with blanks.
@@ -174,6 +176,28 @@ void TestProgramStarter::lancement() {
         QCOMPARE(lire(chemin), remplir(QString::fromUtf8(écrit)).toUtf8());
     }
     if (!interdit.isEmpty()) QVERIFY(!QFile::exists(remplir(interdit)));
+}
+
+void TestProgramStarter::ligneDuFichier_data() {
+    using K = ProgramLaunch::Kind;
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<K>("genre");
+
+    QTest::newRow("exécutable") << "%S" << K::Run;
+    QTest::newRow("chemin avec blancs") << "%E" << K::Run;
+    QTest::newRow("absent, avec blancs: jamais coupé") << "%D/dossier avec blancs/absent -x" << K::Missing;
+    QTest::newRow("guillemet dans le nom") << "%D/un \"guillemet\"" << K::Missing;
+    QTest::newRow("point-virgule") << "%S; touch %D/pirate" << K::Missing;
+}
+
+// A file's own line starts that file or nothing, whatever its name holds.
+void TestProgramStarter::ligneDuFichier() {
+    QFETCH(QString, chemin);
+    QFETCH(ProgramLaunch::Kind, genre);
+    const ProgramLaunch lancement = analyserLigneCommande(::ligneDuFichier(remplir(chemin)));
+    QCOMPARE(lancement.kind, genre);
+    QCOMPARE(lancement.program, remplir(chemin));
+    QCOMPARE(lancement.arguments, QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestProgramStarter)

@@ -1,9 +1,11 @@
 #include "QtPlatformCore.h"
 
 #include "ProgramStarter.h"
+#include "UserName.h"
 
 QtPlatformCore::QtPlatformCore(ProgramFolder dossier)
-    : dossier_(std::move(dossier)), random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+    : dossier_(std::move(dossier)), random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())),
+      registry_(DesktopPlaces::ofThisSession()) {}
 
 QtPlatformCore::~QtPlatformCore() = default;
 
@@ -33,4 +35,16 @@ bool QtPlatformCore::anotherCopyRunning() {
     const bool tenu = instanceLock_->error() == QLockFile::LockFailedError;
     instanceLock_.reset();
     return tenu;
+}
+
+Registry& QtPlatformCore::registry() {
+    return registry_;
+}
+
+QString QtPlatformCore::userName() const {
+    return loginName();
+}
+
+QString QtPlatformCore::programPath() const {
+    return programFilePath();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesktopRegistry.h"
 #include "PlatformCore.h"
 #include "ProgramFolder.h"
 
@@ -22,9 +23,13 @@ public:
     StartResult startProgram(const QString& commandLine) override;
     // Takes the program folder's lock for as long as this object lives; true when another process holds it.
     bool anotherCopyRunning() override;
+    Registry& registry() override;
+    QString userName() const override;
+    QString programPath() const override;
 
 private:
     ProgramFolder dossier_;
     QRandomGenerator random_;
     std::unique_ptr<QLockFile> instanceLock_;
+    DesktopRegistry registry_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FakeRegistry.h"
+
 #include "platform/core/PlatformCore.h"
 
 #include <QStringList>
@@ -7,7 +9,8 @@
 #include <deque>
 
 // The scripted core of the platform: a clock the test sets, draws the test queues, program starts recorded
-// and answered as scripted. The store's tests use it alone; FakePlatform builds on it.
+// and answered as scripted, a registry in memory, a user and a program path of its own. The store's tests
+// use it alone; FakePlatform builds on it.
 class FakeCore : public virtual PlatformCore {
 public:
     QDateTime now() const override { return clock; }
@@ -16,12 +19,19 @@ public:
 
     StartResult startProgram(const QString& commandLine) override;
     bool anotherCopyRunning() override { return otherCopy; }
+    Registry& registry() override { return *registryInUse; }
+    QString userName() const override { return user; }
+    QString programPath() const override { return program; }
 
     // Scripted.
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 29, 50));
     std::deque<double> randoms; // rnd(); when empty, a fixed sequence
     StartResult nextStart;
     bool otherCopy = false;
+    FakeRegistry fakeRegistry;
+    Registry* registryInUse = &fakeRegistry; // a test of the desktop's own places puts a DesktopRegistry
+    QString user = QStringLiteral("marie");
+    QString program = QStringLiteral("/usr/bin/pensoir");
 
     // Recorded.
     QStringList started;

@@ -75,8 +75,5 @@ void FrmUtilitaires::Command6_Click() {
     Form_Unload();
 }
 
-// Come with the start-with-session, alarm and system commands.
-void FrmUtilitaires::Command1_Click() {}
+// Comes with the alarm command.
 void FrmUtilitaires::Command3_Click() {}
-void FrmUtilitaires::Command7_Click() {}
-void FrmUtilitaires::Command8_Click() {}

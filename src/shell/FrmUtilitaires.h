@@ -74,6 +74,7 @@ public:
     void Command6_Click();
     void Command7_Click();
     void Command8_Click();
+    void StartSysInfo();
 
     // Width of the whole window in twips, as the list panel needs it.
     void Fixer_Largeur(int twips);

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The desktop entry by which the session starts a program at login (XDG autostart), written and read as
-// the desktop entry specification asks.
+// freedesktop.org's Desktop Entry standard asks.
 
 // An entry that starts program, passing it programFolder as the program folder when one is given.
 QByteArray autostartEntry(const QString& program, const QString& programFolder);

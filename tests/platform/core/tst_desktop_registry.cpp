@@ -85,7 +85,7 @@ void TestDesktopRegistry::exec_data() {
     QTest::newRow("fin de ligne et tabulation") << QStringList{"/a\nb\tc"} << "\"/a\\nb\\tc\"";
 }
 
-// Written as the specification of desktop entries asks, and split back into the same arguments.
+// Written as the Desktop Entry standard asks, and split back into the same arguments.
 void TestDesktopRegistry::exec() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, valeur);

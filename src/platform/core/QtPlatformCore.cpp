@@ -1,6 +1,7 @@
 #include "QtPlatformCore.h"
 
 #include "ProgramStarter.h"
+#include "QtSingleShotTimer.h"
 
 QtPlatformCore::QtPlatformCore(ProgramFolder dossier)
     : dossier_(std::move(dossier)), random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
@@ -9,6 +10,10 @@ QtPlatformCore::~QtPlatformCore() = default;
 
 QDateTime QtPlatformCore::now() const {
     return QDateTime::currentDateTime();
+}
+
+std::unique_ptr<SingleShotTimer> QtPlatformCore::createTimer() {
+    return std::make_unique<QtSingleShotTimer>(*this);
 }
 
 void QtPlatformCore::randomize() {

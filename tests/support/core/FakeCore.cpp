@@ -1,5 +1,65 @@
 #include "FakeCore.h"
 
+#include <QtGlobal>
+
+#include <algorithm>
+
+class FakeTimer final : public SingleShotTimer {
+public:
+    explicit FakeTimer(FakeCore& core) : core_(&core) { core.timers_.push_back(this); }
+    ~FakeTimer() override {
+        if (core_) std::erase(core_->timers_, this);
+    }
+
+    void start(const QDateTime& when) override {
+        deadline = when;
+        active = true;
+    }
+    void stop() override { active = false; }
+    bool isActive() const override { return active; }
+
+    FakeCore* core_;
+    QDateTime deadline;
+    bool active = false;
+};
+
+FakeCore::~FakeCore() {
+    for (FakeTimer* timer : timers_)
+        timer->core_ = nullptr;
+}
+
+std::unique_ptr<SingleShotTimer> FakeCore::createTimer() {
+    return std::make_unique<FakeTimer>(*this);
+}
+
+void FakeCore::advanceTo(const QDateTime& moment) {
+    // A program that keeps starting timers for the present would never let time pass.
+    constexpr int MOST_WAKE_UPS = 100000;
+    for (int wakeUps = 0;; ++wakeUps) {
+        if (wakeUps == MOST_WAKE_UPS) qFatal("FakeCore::advanceTo: timers keep firing without time passing");
+        FakeTimer* next = nullptr;
+        for (FakeTimer* timer : timers_)
+            if (timer->active && timer->deadline <= moment && (!next || timer->deadline < next->deadline))
+                next = timer;
+        if (!next) break;
+        if (next->deadline > clock) clock = next->deadline;
+        next->active = false;
+        if (next->onTimeout) next->onTimeout();
+    }
+    if (moment > clock) clock = moment;
+}
+
+void FakeCore::jumpBy(qint64 seconds) {
+    clock = clock.addSecs(seconds);
+    for (FakeTimer* timer : timers_)
+        timer->deadline = timer->deadline.addSecs(seconds);
+}
+
+int FakeCore::activeTimers() const {
+    return static_cast<int>(
+        std::count_if(timers_.begin(), timers_.end(), [](const FakeTimer* t) { return t->active; }));
+}
+
 double FakeCore::rnd() {
     if (randoms.empty()) {
         // A fixed walk through [0, 1) so that unscripted draws still differ.

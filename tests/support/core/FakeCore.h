@@ -5,12 +5,32 @@
 #include <QStringList>
 
 #include <deque>
+#include <vector>
 
-// The scripted core of the platform: a clock the test sets, draws the test queues, program starts recorded
-// and answered as scripted. The store's tests use it alone; FakePlatform builds on it.
+class FakeTimer;
+
+// The scripted core of the platform: a clock the test sets or advances, with the timers it wakes, draws the
+// test queues, program starts recorded and answered as scripted. The store's tests use it alone;
+// FakePlatform builds on it.
 class FakeCore : public virtual PlatformCore {
 public:
+    FakeCore() = default;
+    ~FakeCore() override;
+    FakeCore(const FakeCore&) = delete;
+    FakeCore& operator=(const FakeCore&) = delete;
+
     QDateTime now() const override { return clock; }
+    std::unique_ptr<SingleShotTimer> createTimer() override;
+
+    // Time passing: the clock moves to moment, stopping at each running timer's deadline on the way to fire
+    // it, in time order (a timer started again meanwhile fires again if its new deadline comes first).
+    void advanceTo(const QDateTime& moment);
+    void advanceMinutes(int minutes) { advanceTo(clock.addSecs(60LL * minutes)); }
+    // The clock changed by hand, or the machine slept: the clock jumps, forward or back, and running timers
+    // keep the time they had left, as the system's do; none fires.
+    void jumpBy(qint64 seconds);
+    // Running timers, to check that the program left none behind, or that none wakes it.
+    int activeTimers() const;
     void randomize() override { ++randomizeCalls; }
     double rnd() override;
 
@@ -31,5 +51,7 @@ public:
     QStringList journal;
 
 private:
+    friend class FakeTimer;
     double nextFixed_ = 0.5;
+    std::vector<FakeTimer*> timers_; // in the order they were made
 };

@@ -46,8 +46,8 @@ public:
     // Recorded.
     QStringList started;
     int randomizeCalls = 0;
-    // What the program did, in order: "start:<line>" here; FakePlatform adds "beep", "message:<text>",
-    // "input:<prompt>", "dialog:<name>" and the tray's calls.
+    // What the program did, in order: "start:<line>" here; FakePlatform adds "beep", "alarm-beep",
+    // "message:<text>", "input:<prompt>", "dialog:<name>" and the tray's calls.
     QStringList journal;
 
 private:

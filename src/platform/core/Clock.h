@@ -5,9 +5,10 @@
 #include <functional>
 #include <memory>
 
-// A wake-up at a time of the clock, on the user-interface thread. It counts its time as the system's
-// timers do, from when it is started: when the clock is changed or the machine sleeps, its deadline moves
-// with the clock, so whoever it wakes reads the clock again rather than trusting the hour it was set for.
+// A wake-up at a time of the clock, on the user-interface thread. It fires when the clock reaches its
+// time, or once the time it had left when started has passed, whichever comes first: a clock put forward
+// or a machine waking from sleep fires it within a minute, a clock put back no later than planned. Whoever
+// it wakes reads the clock again rather than trusting the time it was set for.
 class SingleShotTimer {
 public:
     virtual ~SingleShotTimer() = default;

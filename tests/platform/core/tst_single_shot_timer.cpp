@@ -3,9 +3,22 @@
 #include "TestFolder.h"
 
 #include "platform/core/QtPlatformCore.h"
+#include "platform/core/QtSingleShotTimer.h"
 
 #include <QElapsedTimer>
 #include <QTest>
+
+namespace {
+
+// The system's time, put forward or back by the test.
+class HorlogeDécalée final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime().addSecs(décalage); }
+    std::unique_ptr<SingleShotTimer> createTimer() override { return nullptr; }
+    qint64 décalage = 0;
+};
+
+} // namespace
 
 class TestSingleShotTimer : public QObject {
     Q_OBJECT
@@ -60,21 +73,37 @@ private slots:
         QVERIFY(!timer->isActive());
     }
 
-    // The fake: timers fire in time order at their deadlines as the clock is advanced; a jump of the clock
-    // carries running timers with it.
+    // The clock put forward past its time fires it at its next look at the clock; put back, it fires
+    // once the time it had left has passed.
+    void followsTheClock() {
+        HorlogeDécalée horloge;
+        QtSingleShotTimer enAvant(horloge, 50), enArrière(horloge, 50);
+        int avant = 0, arrière = 0;
+        enAvant.onTimeout = [&] { ++avant; };
+        enArrière.onTimeout = [&] { ++arrière; };
+        enAvant.start(horloge.now().addSecs(3600));
+        enArrière.start(horloge.now().addMSecs(300));
+        horloge.décalage = -7200;
+        QTRY_COMPARE_WITH_TIMEOUT(arrière, 1, 10000);
+        QCOMPARE(avant, 0);
+        horloge.décalage = 3600;
+        QTRY_COMPARE_WITH_TIMEOUT(avant, 1, 10000);
+    }
+
+    // The fake: timers fire in time order as the clock is advanced; after a jump of the clock, at once
+    // when the clock passed their time, else once the time they had left has passed.
     void fakeAdvancesInOrder() {
         FakeCore core;
         const QDateTime début = core.clock;
         const std::unique_ptr<SingleShotTimer> a = core.createTimer();
         const std::unique_ptr<SingleShotTimer> b = core.createTimer();
         QStringList fired;
+        const auto heure = [&core] { return core.now().toString(QStringLiteral("HH:mm:ss")); };
         a->onTimeout = [&] {
-            fired << QStringLiteral("a ") + core.now().toString(QStringLiteral("HH:mm:ss"));
+            fired << QStringLiteral("a ") + heure();
             if (fired.size() < 4) a->start(core.now().addSecs(60)); // again, after b
         };
-        b->onTimeout = [&] {
-            fired << QStringLiteral("b ") + core.now().toString(QStringLiteral("HH:mm:ss"));
-        };
+        b->onTimeout = [&] { fired << QStringLiteral("b ") + heure(); };
         a->start(début.addSecs(10));
         b->start(début.addSecs(60));
         core.advanceMinutes(3);
@@ -82,14 +111,18 @@ private slots:
         QCOMPARE(core.clock, début.addSecs(180));
         QCOMPARE(core.activeTimers(), 0);
 
-        a->start(core.clock.addSecs(30));
+        // Forward past b's time: b fires at the next advance. Back before a's time: a fires after its 30 s.
+        fired.clear();
+        b->start(core.clock.addSecs(30));
         core.jumpBy(3600);
-        QCOMPARE(core.activeTimers(), 1);
+        core.advanceTo(core.clock);
+        QCOMPARE(fired, QStringList{"b 11:32:50"});
+        a->start(core.clock.addSecs(30));
+        core.jumpBy(-7200);
         core.advanceTo(core.clock.addSecs(29));
-        QCOMPARE(fired.size(), 4);
+        QCOMPARE(fired.size(), 1);
         core.advanceTo(core.clock.addSecs(1));
-        QCOMPARE(fired.size(), 5);
-        QCOMPARE(fired.constLast(), QStringLiteral("a 11:33:20"));
+        QCOMPARE(fired, QStringList({"b 11:32:50", "a 09:33:20"}));
     }
 };
 

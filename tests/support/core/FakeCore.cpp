@@ -13,13 +13,21 @@ public:
 
     void start(const QDateTime& when) override {
         deadline = when;
+        elapsedDeadline = core_ ? core_->elapsedMs_ + std::max<qint64>(0, core_->clock.msecsTo(when)) : 0;
         active = true;
     }
     void stop() override { active = false; }
     bool isActive() const override { return active; }
 
+    // When it fires, on the clock: at its time, or once the time it had left has passed.
+    QDateTime firesAt(const QDateTime& clock, qint64 elapsedMs) const {
+        const QDateTime afterLeft = clock.addMSecs(std::max<qint64>(0, elapsedDeadline - elapsedMs));
+        return std::max(clock, std::min(deadline, afterLeft));
+    }
+
     FakeCore* core_;
     QDateTime deadline;
+    qint64 elapsedDeadline = 0;
     bool active = false;
 };
 
@@ -38,21 +46,29 @@ void FakeCore::advanceTo(const QDateTime& moment) {
     for (int wakeUps = 0;; ++wakeUps) {
         if (wakeUps == MOST_WAKE_UPS) qFatal("FakeCore::advanceTo: timers keep firing without time passing");
         FakeTimer* next = nullptr;
-        for (FakeTimer* timer : timers_)
-            if (timer->active && timer->deadline <= moment && (!next || timer->deadline < next->deadline))
+        QDateTime nextAt;
+        for (FakeTimer* timer : timers_) {
+            if (!timer->active) continue;
+            const QDateTime at = timer->firesAt(clock, elapsedMs_);
+            if (at <= moment && (!next || at < nextAt)) {
                 next = timer;
+                nextAt = at;
+            }
+        }
         if (!next) break;
-        if (next->deadline > clock) clock = next->deadline;
+        elapsedMs_ += clock.msecsTo(nextAt);
+        clock = nextAt;
         next->active = false;
         if (next->onTimeout) next->onTimeout();
     }
-    if (moment > clock) clock = moment;
+    if (moment > clock) {
+        elapsedMs_ += clock.msecsTo(moment);
+        clock = moment;
+    }
 }
 
 void FakeCore::jumpBy(qint64 seconds) {
     clock = clock.addSecs(seconds);
-    for (FakeTimer* timer : timers_)
-        timer->deadline = timer->deadline.addSecs(seconds);
 }
 
 int FakeCore::activeTimers() const {

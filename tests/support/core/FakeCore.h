@@ -22,12 +22,13 @@ public:
     QDateTime now() const override { return clock; }
     std::unique_ptr<SingleShotTimer> createTimer() override;
 
-    // Time passing: the clock moves to moment, stopping at each running timer's deadline on the way to fire
-    // it, in time order (a timer started again meanwhile fires again if its new deadline comes first).
+    // Time passing: the clock moves to moment, stopping on the way at each moment a running timer fires to
+    // fire it, in time order (a timer started again meanwhile fires again if its new time comes first).
     void advanceTo(const QDateTime& moment);
     void advanceMinutes(int minutes) { advanceTo(clock.addSecs(60LL * minutes)); }
-    // The clock changed by hand, or the machine slept: the clock jumps, forward or back, and running timers
-    // keep the time they had left, as the system's do; none fires.
+    // The clock changed by hand, or the machine slept: the clock jumps, forward or back, and no time passes
+    // for the timers. As the platform's do, a timer whose time the clock jumped past fires at the next
+    // advance; one the clock went back before fires once the time it had left has passed.
     void jumpBy(qint64 seconds);
     // Running timers, to check that the program left none behind, or that none wakes it.
     int activeTimers() const;
@@ -54,4 +55,5 @@ private:
     friend class FakeTimer;
     double nextFixed_ = 0.5;
     std::vector<FakeTimer*> timers_; // in the order they were made
+    qint64 elapsedMs_ = 0;           // time that passed for the timers: advances, not jumps
 };

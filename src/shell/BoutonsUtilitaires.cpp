@@ -75,8 +75,7 @@ void FrmUtilitaires::Command6_Click() {
     Form_Unload();
 }
 
-// Come with the start-with-session, alarm and system commands.
+// Come with the start-with-session and system commands.
 void FrmUtilitaires::Command1_Click() {}
-void FrmUtilitaires::Command3_Click() {}
 void FrmUtilitaires::Command7_Click() {}
 void FrmUtilitaires::Command8_Click() {}

@@ -3,14 +3,13 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
-#include "dialogs/FrmSaisie.h"
 #include "memo/Mnemo.h"
 #include "shell/FrmUtilitaires.h"
 #include "store/EcritureMnemo.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 
 namespace {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Pensoir needs: to build and run it, with --tests to run every test
-# too, with --fuzz to fuzz its file readers (scripts/fuzz.sh). As root it installs what is missing with
-# apt-get; otherwise it names the missing packages.
+# Installs the Debian 12 packages Pensoir needs: to build and run it (the alarm's sound comes from the
+# desktop's sound theme through libcanberra), with --tests to run every test too, with --fuzz to fuzz its
+# file readers (scripts/fuzz.sh). As root it installs what is missing with apt-get; otherwise it names the
+# missing packages.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libcanberra-dev
+    sound-theme-freedesktop)
 case "${1:-}" in
 --tests)
     packages+=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox trayer imagemagick poppler-utils

@@ -4,6 +4,7 @@
 #include "platform/widgets/PoliceClassique.h"
 #include "platform/widgets/VbColour.h"
 #include "platform/widgets/WidgetGeometry.h"
+#include "store/ChampsAlarme.h"
 #include "store/TableAlarmes.h"
 
 #include <QApplication>
@@ -24,7 +25,6 @@ constexpr int LONGUEUR_JOUR = 10;
 constexpr int LONGUEUR_HEURE = 5;
 constexpr int LONGUEUR_MOT_DE_PASSE = 8;
 
-const QString FORMAT_JOUR = QStringLiteral("dd/MM/yyyy");
 const QString TOOLTIP_BOUTONS = QStringLiteral("Pour choisir un jour précis");
 
 QFont policeDesControles(bool gras = false) {

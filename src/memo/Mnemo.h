@@ -24,9 +24,6 @@ class TitreCliquable;
 class CelluleCouleur;
 struct Fiche_Mnémo;
 
-// The caption of the alarm's program button while no program is chosen.
-inline const QString PRG_AUCUN = QStringLiteral("PRG à lancer");
-
 // One memo: a sticky-note window with its icon, title, text, palette strip, picture and options panels.
 // Its geometry is handled in twips, as the memo file keeps it; the window is frameless with a thin edge of
 // its own for resizing, and shows a caption bar inside the same outer rectangle while in move mode.

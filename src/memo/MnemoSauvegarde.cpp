@@ -117,6 +117,10 @@ void Mnemo::Mnu_Supprimer_Click() {
     if (!supprimé.ok()) {
         contexte.plateforme.beep();
         Afficher_Erreur(contexte.plateforme, *this, supprimé.erreur, supprimé.description);
+    } else {
+        // A memo that is gone rings no more.
+        Mettre_À_Jour_Alarme(contexte.alarmes, CK_Alarme_Tag.toInt(), false, {});
+        if (contexte.Prochaine_Alarme) contexte.Prochaine_Alarme();
     }
     contexte.Fermeture_En_Cours = true;
     close();

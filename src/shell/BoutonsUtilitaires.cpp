@@ -74,6 +74,3 @@ void FrmUtilitaires::Command4_Click() {
 void FrmUtilitaires::Command6_Click() {
     Form_Unload();
 }
-
-// Comes with the alarm command.
-void FrmUtilitaires::Command3_Click() {}

@@ -23,10 +23,7 @@ void FrmUtilitaires::Form_Load() {
     hide();
     Lecture_Mnémos(false, false, true);
 
-    if (contexte.alarmes.Nb_Alarmes == 0)
-        Timer1.stop();
-    else
-        Prochaine_Alarme();
+    Prochaine_Alarme();
 
     // Without a tray the hidden window would leave the user no way in.
     if (!plateforme.tray().isAvailable()) show();
@@ -44,7 +41,7 @@ void FrmUtilitaires::Form_Unload() {
     contexte.Fermeture_En_Cours = true;
     Fermeture_Mnémos();
     Icône_Barre(NIM_DELETE);
-    Timer1.stop();
+    Timer1.arrêter();
     hide();
     terminer();
 }

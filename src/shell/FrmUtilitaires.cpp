@@ -10,20 +10,20 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-namespace {
-constexpr int INTERVALLE_ALARME_MS = 60000;
-} // namespace
-
 FrmUtilitaires::FrmUtilitaires(Platform& p, const ProgramFolder& dossier, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), plateforme(p),
-      contexte(p, dossier), CommonDialog1(p) {
+      contexte(p, dossier), CommonDialog1(p), Timer1(p, contexte.alarmes) {
     setObjectName(QStringLiteral("FrmUtilitaires"));
     setWindowTitle(QStringLiteral("      Pensoir"));
     setWindowIcon(Icône_Programme());
     colorerFond(*this, vbColour(VERT_PÂLE));
     Fixer_Largeur(LARGEUR_BOUTONS);
 
-    Timer1.setInterval(INTERVALLE_ALARME_MS);
+    Timer1.sonner = [this](const Ligne_Alarme& alarme) { Sonner_Alarme(alarme); };
+    Timer1.nouveauJour = [this] {
+        const QString bulle = Bulle_Du_Jour();
+        Icône_Barre(NIM_MODIFY, nullptr, &bulle);
+    };
     contexte.Prochaine_Alarme = [this] { Prochaine_Alarme(); };
     terminer = [] { QCoreApplication::exit(0); };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Lanceur.h"
+#include "MinuterieAlarmes.h"
 #include "PanneauListe.h"
 
 #include "memo/ContexteMnemo.h"
@@ -9,7 +10,6 @@
 #include "platform/widgets/FenetreDuProgramme.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -56,7 +56,10 @@ public:
     Mnemo* Nouvelle_Fenêtre();
     Mnemo* Fenêtre_Du_Mnémo(const QString& nom) const;
     QString Nouveau_Nom_Mnémo();
+
+    // The alarm timer: arms the next alarm of the day; raises one alarm (its sound, its box, its program).
     void Prochaine_Alarme();
+    void Sonner_Alarme(const Ligne_Alarme& alarme);
 
     // Tray menu.
     void Mnu_Fermer_Click();
@@ -86,7 +89,7 @@ public:
     Dialogue_Commun CommonDialog1;
     std::array<QPointer<Mnemo>, NB_FENÊTRES> Fenêtres_Mnémo;
     qint16 Nb_Fenêtres = 0;
-    QTimer Timer1;
+    Minuterie_Alarmes Timer1;
 
     QMenu* MenuPopUp = nullptr;
     QAction* Mnu_Fermer = nullptr;

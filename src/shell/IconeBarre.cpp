@@ -30,7 +30,8 @@ void FrmUtilitaires::Icône_Barre(int action, const QIcon* icône, const QString
 }
 
 void FrmUtilitaires::Souris_Barre(int message) {
-    if (contexte.Fermeture_En_Cours) return;
+    // A box waiting for the user (an alarm's, a save question) holds the program until it is answered.
+    if (contexte.Fermeture_En_Cours || plateforme.modalBoxOpen()) return;
     switch (message) {
     case WM_LBUTTONDOWN:
         FR_Liste->hide();

@@ -17,6 +17,8 @@
 
 #include <QHash>
 
+#include <memory>
+
 namespace {
 constexpr int LARGEUR_TITRE_LISTE = 32;
 
@@ -81,22 +83,33 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         return;
     }
 
-    // The table is rebuilt from the files: windows already open must follow their memo's new row, or a later
-    // save would overwrite another memo's alarm.
-    contexte.alarmes.vider();
-    for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot)
-        if (Mnemo* ouverte = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]) ouverte->CK_Alarme_Tag.clear();
+    // The table is rebuilt from the files aside and put in place whole before anything waits for the user (a
+    // password), so that an alarm raised meanwhile reads a whole table. Windows already open follow their
+    // memo's new row, or a later save would overwrite another memo's alarm.
+    QList<Fiche_Mnémo> fiches;
+    QList<int> lignes;
+    auto reconstruite = std::make_unique<Table_Alarmes>();
     bool alarmesRefusées = false;
     for (int i = 0; i < FR_Liste->nombre(); ++i) {
         const QString nom = FR_Liste->nomMémo(i);
         const auto déjàLue = lues.constFind(nom);
-        const Fiche_Mnémo fiche =
-            déjàLue != lues.constEnd() ? *déjàLue : Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
-        const Inscription_Alarme alarme = Inscrire_Alarme(contexte.alarmes, fiche);
+        fiches << (déjàLue != lues.constEnd() ? *déjàLue : Lire_Fiche(dossier, nom, contexte.Icône_Choisie));
+        const Inscription_Alarme alarme = Inscrire_Alarme(*reconstruite, fiches.constLast());
         alarmesRefusées = alarmesRefusées || alarme.tablePleine;
-        if (Mnemo* ouverte = Fenêtre_Du_Mnémo(nom); ouverte && alarme.ligne > 0)
-            ouverte->CK_Alarme_Tag = QString::number(alarme.ligne);
+        lignes << alarme.ligne;
+    }
+    alarmesRefusées = Reprendre_Alarmes(*reconstruite, contexte.alarmes) || alarmesRefusées;
+    contexte.alarmes = *reconstruite;
+    for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot)
+        if (Mnemo* ouverte = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]) ouverte->CK_Alarme_Tag.clear();
+    for (int i = 0; i < FR_Liste->nombre(); ++i)
+        if (Mnemo* ouverte = Fenêtre_Du_Mnémo(FR_Liste->nomMémo(i)); ouverte && lignes[i] > 0)
+            ouverte->CK_Alarme_Tag = QString::number(lignes[i]);
+    Prochaine_Alarme();
 
+    for (int i = 0; i < FR_Liste->nombre(); ++i) {
+        const QString nom = FR_Liste->nomMémo(i);
+        const Fiche_Mnémo& fiche = fiches[i];
         if (!(fiche.Ouvert || OuvrirTous) || !FR_Liste->estSélectionné(i)) continue;
         if (!fiche.marqueursValides()) {
             plateforme.beep();
@@ -126,7 +139,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         fenêtre->Tag = nom;
         fenêtre->show();
         fenêtre->Remplir(fiche, Décoder_Texte(fiche.Texte, motDePasse.tours), motDePasse.motDePasse,
-                         Lire_Image(dossier, nom), alarme.ligne);
+                         Lire_Image(dossier, nom), lignes[i]);
     }
     if (alarmesRefusées)
         plateforme.messageBox(*this, MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,

@@ -124,9 +124,10 @@ find_window() { # title-regex [seconds]
     timeout "${2:-5}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 
-# Visible window of one process whose title matches exactly; prints its id.
+# Visible window of one process whose title matches exactly; prints its id. (--all: without it xdotool
+# takes a window that meets either condition.)
 find_window_of() { # pid title-regex [seconds]
-    timeout "${3:-5}" xdotool search --sync --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1
+    timeout "${3:-5}" xdotool search --sync --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1
 }
 
 window_is_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }

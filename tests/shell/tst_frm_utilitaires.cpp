@@ -57,7 +57,7 @@ void TestFrmUtilitaires::demarrageDansLOrdre() {
              QStringLiteral("mardi 8 décembre 2026, jour 342, sem 49, trim 4 - Clic droit = "));
     QVERIFY(!fenêtre_->isVisible());
     QVERIFY(!fenêtre_->contexte.Fermeture_En_Cours);
-    QVERIFY(!fenêtre_->Timer1.isActive());
+    QVERIFY(!fenêtre_->Timer1.Enabled());
 }
 
 void TestFrmUtilitaires::secondExemplaireAverti() {

@@ -2,6 +2,7 @@
 #include "FichesDeTest.h"
 
 #include "store/AlarmesMnemo.h"
+#include "store/ChampsAlarme.h"
 
 #include <QTest>
 
@@ -92,6 +93,33 @@ private slots:
         QCOMPARE(décrire((*table)[tag]), décrire(attendue));
     }
 
+    // A row that rang today stays rung through a save that keeps its day and hour; a new hour or day is a
+    // new alarm.
+    void saveKeepsTheDayARowRang_data() {
+        QTest::addColumn<QString>("jour");
+        QTest::addColumn<QString>("heure");
+        QTest::addColumn<bool>("resteSonnée");
+        QTest::newRow("same day and hour, new message") << "08/12/2026"
+                                                        << "09:00" << true;
+        QTest::newRow("new hour") << "08/12/2026"
+                                  << "09:30" << false;
+        QTest::newRow("every day now") << "__\\__\\____"
+                                       << "09:00" << false;
+    }
+    void saveKeepsTheDayARowRang() {
+        QFETCH(QString, jour);
+        QFETCH(QString, heure);
+        QFETCH(bool, resteSonnée);
+        const auto table = tableAvec(0);
+        const int tag = Mettre_À_Jour_Alarme(*table, 0, true, ligne("09:00")).ligne;
+        (*table)[tag].Sonnée = QDate(2026, 12, 8);
+        Ligne_Alarme valeurs = ligne(heure, "Autre message");
+        valeurs.Jour = jour;
+        Mettre_À_Jour_Alarme(*table, tag, true, valeurs);
+        QCOMPARE((*table)[tag].Sonnée.isValid(), resteSonnée);
+        QCOMPARE((*table)[tag].Message, QStringLiteral("Autre message"));
+    }
+
     void tagNamingNoRowCountsAsEmpty_data() {
         QTest::addColumn<int>("tag");
         QTest::addColumn<bool>("coché");
@@ -160,6 +188,100 @@ private slots:
         QCOMPARE(Inscrire_Alarme(*table, sansAlarme).ligne, 0);
         QCOMPARE(Inscrire_Alarme(*table, avecAlarme).ligne, 2);
         QCOMPARE(int(table->Nb_Alarmes), 2);
+    }
+
+    // The rebuilt table takes over what the files do not hold: the day an alarm rang or was silenced, and
+    // the rows the "Alarme" button made that have not rung.
+    void rebuildKeepsWhatTheFilesDoNotHold() {
+        const QDate hier(2026, 12, 7), aujourdhui(2026, 12, 8);
+        const auto ancienne = tableAvec(0);
+        ancienne->ajouter(ligne("09:00", "rang yesterday"));
+        (*ancienne)[1].Sonnée = hier;
+        ancienne->ajouter(ligne("10:00", "silenced today"));
+        (*ancienne)[2].Sonnée = aujourdhui;
+        Ligne_Alarme faite = ligne("11:00", "set with the button");
+        faite.Ponctuelle = true;
+        ancienne->ajouter(faite);
+        faite.Message = QStringLiteral("set with the button, rang");
+        faite.Sonnée = aujourdhui;
+        ancienne->ajouter(faite);
+
+        // The files: the silenced alarm listed first now, the other one changed, and a new one.
+        const auto nouvelle = tableAvec(0);
+        nouvelle->ajouter(ligne("10:00", "silenced today"));
+        nouvelle->ajouter(ligne("09:05", "rang yesterday"));
+        nouvelle->ajouter(ligne("12:00", "new"));
+
+        QVERIFY(!Reprendre_Alarmes(*nouvelle, *ancienne));
+        QCOMPARE(int(nouvelle->Nb_Alarmes), 4);
+        QCOMPARE((*nouvelle)[1].Sonnée, aujourdhui);
+        QVERIFY(!(*nouvelle)[2].Sonnée.isValid());
+        QVERIFY(!(*nouvelle)[3].Sonnée.isValid());
+        QCOMPARE((*nouvelle)[4].Message, QStringLiteral("set with the button"));
+        QVERIFY((*nouvelle)[4].Ponctuelle);
+
+        const auto pleine = tableAvec(Table_Alarmes::DERNIÈRE_LIGNE);
+        QVERIFY(Reprendre_Alarmes(*pleine, *ancienne));
+    }
+
+    // The "Alarme" button: armed row, new hour, current minute → what the table holds afterwards.
+    void settingWithTheButton_data() {
+        QTest::addColumn<int>("armée"); // 1: a memo's row, 2: a row of the button's own, 0: none
+        QTest::addColumn<QString>("heure");
+        QTest::addColumn<int>("ligneRéglée");
+        QTest::addColumn<QString>("jourRéglé");
+        QTest::addColumn<bool>("beepEtProgramme"); // the memo alarm's
+        QTest::addColumn<bool>("mémoSilencée");
+
+        QTest::newRow("memo alarm re-timed later today") << 1 << "11:30" << 3 << "08/12/2026" << true << true;
+        QTest::newRow("memo alarm re-timed to a passed hour: tomorrow")
+            << 1 << "09:00" << 3 << "09/12/2026" << true << true;
+        QTest::newRow("the current minute is passed") << 1 << "10:29" << 3 << "09/12/2026" << true << true;
+        QTest::newRow("button's own row changed in place")
+            << 2 << "12:00" << 2 << "08/12/2026" << false << false;
+        QTest::newRow("nothing armed: message only") << 0 << "10:30" << 3 << "08/12/2026" << false << false;
+    }
+    void settingWithTheButton() {
+        QFETCH(int, armée);
+        QFETCH(QString, heure);
+        QFETCH(int, ligneRéglée);
+        QFETCH(QString, jourRéglé);
+        QFETCH(bool, beepEtProgramme);
+        QFETCH(bool, mémoSilencée);
+        const auto table = tableAvec(0);
+        Ligne_Alarme mémo = ligne("10:45", "memo");
+        mémo.PRG = QStringLiteral("/usr/bin/true");
+        table->ajouter(mémo);
+        Ligne_Alarme propre = ligne("11:00", "own");
+        propre.Beep = false;
+        propre.PRG.clear();
+        propre.Ponctuelle = true;
+        table->ajouter(propre);
+
+        const QDateTime maintenant(QDate(2026, 12, 8), QTime(10, 29, 50));
+        const Inscription_Alarme réglée =
+            Régler_Alarme(*table, armée, *Lire_Heure(heure), QStringLiteral("Nouveau"), maintenant);
+
+        QCOMPARE(réglée.ligne, ligneRéglée);
+        QVERIFY(!réglée.tablePleine);
+        const Ligne_Alarme& l = (*table)[ligneRéglée];
+        QCOMPARE(décrire(l), QStringList({jourRéglé, heure, beepEtProgramme ? "beep" : "-", "Nouveau",
+                                          beepEtProgramme ? "/usr/bin/true" : ""}));
+        QVERIFY(l.Ponctuelle);
+        QVERIFY(!l.Sonnée.isValid());
+        QCOMPARE((*table)[1].Sonnée.isValid(), mémoSilencée);
+        QCOMPARE((*table)[1].Heure, QStringLiteral("10:45")); // the memo's own hour stays for the other days
+    }
+
+    void settingWithTheButtonInAFullTableChangesNothing() {
+        const auto table = tableAvec(Table_Alarmes::DERNIÈRE_LIGNE);
+        const QDateTime maintenant(QDate(2026, 12, 8), QTime(6, 0));
+        const Inscription_Alarme réglée =
+            Régler_Alarme(*table, 5, QTime(8, 0), QStringLiteral("x"), maintenant);
+        QCOMPARE(réglée.ligne, 0);
+        QVERIFY(réglée.tablePleine);
+        QVERIFY(!(*table)[5].Sonnée.isValid());
+        QCOMPARE(int(table->Nb_Alarmes), Table_Alarmes::DERNIÈRE_LIGNE);
     }
 
     void rebuildStopsAtRow999() {

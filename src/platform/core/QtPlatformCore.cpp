@@ -1,6 +1,7 @@
 #include "QtPlatformCore.h"
 
 #include "ProgramStarter.h"
+#include "QtSingleShotTimer.h"
 #include "UserName.h"
 
 QtPlatformCore::QtPlatformCore(ProgramFolder dossier)
@@ -11,6 +12,10 @@ QtPlatformCore::~QtPlatformCore() = default;
 
 QDateTime QtPlatformCore::now() const {
     return QDateTime::currentDateTime();
+}
+
+std::unique_ptr<SingleShotTimer> QtPlatformCore::createTimer() {
+    return std::make_unique<QtSingleShotTimer>(*this);
 }
 
 void QtPlatformCore::randomize() {

@@ -17,6 +17,7 @@ public:
     ~QtPlatformCore() override;
 
     QDateTime now() const override;
+    std::unique_ptr<SingleShotTimer> createTimer() override;
     void randomize() override;
     double rnd() override;
 

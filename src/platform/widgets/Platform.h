@@ -38,6 +38,10 @@ public:
     // A popup menu belongs to the window that is its parent.
     virtual void popupMenu(QMenu& menu, const QPoint& globalPosition) = 0;
     virtual void beep() = 0;
+    // An alarm's beep: a sound that is heard, where the plain beep is often muted.
+    virtual void alarmBeep() = 0;
+    // Whether one of the program's modal boxes or dialogs is open and waiting for the user.
+    virtual bool modalBoxOpen() const = 0;
 
     // The desktop.
     virtual TrayIcon& tray() = 0;

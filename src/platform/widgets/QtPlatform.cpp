@@ -127,6 +127,15 @@ void QtPlatform::beep() {
     QApplication::beep();
 }
 
+void QtPlatform::alarmBeep() {
+    // The X bell only when the sound theme cannot be played: most desktops mute it.
+    if (!alarmSound_.play()) QApplication::beep();
+}
+
+bool QtPlatform::modalBoxOpen() const {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 TrayIcon& QtPlatform::tray() {
     if (!tray_) tray_ = std::make_unique<QtTrayIcon>();
     return *tray_;

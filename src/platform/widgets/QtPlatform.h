@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AlarmSound.h"
 #include "Platform.h"
 #include "QtTrayIcon.h"
 
@@ -21,6 +22,8 @@ public:
     int execDialog(QWidget& owner, QDialog& dialog) override;
     void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
     void beep() override;
+    void alarmBeep() override;
+    bool modalBoxOpen() const override;
 
     TrayIcon& tray() override;
     QRect screenArea() const override;
@@ -28,4 +31,5 @@ public:
 
 private:
     std::unique_ptr<QtTrayIcon> tray_;
+    AlarmSound alarmSound_;
 };

@@ -51,7 +51,11 @@ int FakePlatform::messageBox(QWidget& owner, const QString& text, MessageButtons
     const ShownMessage shown{text, buttons, icon, caption, &owner};
     messages << shown;
     journal << QStringLiteral("message:") + text;
-    if (onMessage) onMessage(shown);
+    if (onMessage) {
+        ++boxesOpen_;
+        onMessage(shown);
+        --boxesOpen_;
+    }
     if (buttons == MessageButtons::Ok) return vbOK;
     if (answers.empty()) {
         unscripted_ << QStringLiteral("unscripted Yes/No box \"%1\": %2").arg(caption, text);
@@ -97,7 +101,9 @@ int FakePlatform::execDialog(QWidget& owner, QDialog& dialog) {
     auto handler = std::move(dialogHandlers.front());
     dialogHandlers.pop_front();
     dialog.show();
+    ++boxesOpen_;
     const int result = handler(dialog);
+    --boxesOpen_;
     dialog.hide();
     return result;
 }

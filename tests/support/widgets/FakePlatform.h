@@ -78,6 +78,12 @@ public:
         ++beeps;
         journal << QStringLiteral("beep");
     }
+    void alarmBeep() override {
+        ++alarmBeeps;
+        journal << QStringLiteral("alarm-beep");
+    }
+    // While a box's onMessage or a dialog's handler runs.
+    bool modalBoxOpen() const override { return boxesOpen_ > 0; }
 
     TrayIcon& tray() override { return trayIcon; }
     QRect screenArea() const override { return screen; }
@@ -100,9 +106,11 @@ public:
     QList<QMenu*> menusShown;
     FakeTray trayIcon;
     int beeps = 0;
+    int alarmBeeps = 0;
 
     QStringList dialogNames() const; // of dialogsShown, in order
 
 private:
     QStringList unscripted_; // what was shown without an answer, as the failure will name it
+    int boxesOpen_ = 0;
 };

@@ -172,11 +172,41 @@ void Mnemo::paintEvent(QPaintEvent*) {
 
 void Mnemo::mousePressEvent(QMouseEvent* event) {
     const Qt::Edges bords = bordsSous(event->position().toPoint(), size());
-    if (bords && event->button() == Qt::LeftButton && windowHandle())
-        windowHandle()->startSystemResize(bords);
+    if (bords) commencerGlissement(*event, bords);
+}
+
+void Mnemo::mouseReleaseEvent(QMouseEvent*) {
+    glissement_.reset();
+}
+
+// A move or a resize goes to the desktop only once the left button, held down, has carried the pointer
+// past the drag distance: a click of any button, however short, leaves the window where it is.
+void Mnemo::commencerGlissement(const QMouseEvent& event, Qt::Edges bords) {
+    glissement_.reset();
+    if (event.button() == Qt::LeftButton) glissement_ = Glissement{event.globalPosition().toPoint(), bords};
+}
+
+bool Mnemo::poursuivreGlissement(const QMouseEvent& event) {
+    if (!glissement_) return false;
+    if (!(event.buttons() & Qt::LeftButton)) {
+        glissement_.reset();
+        return false;
+    }
+    const QPoint chemin = event.globalPosition().toPoint() - glissement_->départ;
+    if (chemin.manhattanLength() < QApplication::startDragDistance()) return true;
+    const Qt::Edges bords = glissement_->bords;
+    glissement_.reset();
+    if (QWindow* fenêtre = windowHandle()) {
+        if (bords)
+            fenêtre->startSystemResize(bords);
+        else
+            fenêtre->startSystemMove();
+    }
+    return true;
 }
 
 void Mnemo::mouseMoveEvent(QMouseEvent* event) {
+    if (poursuivreGlissement(*event)) return;
     const Qt::Edges bords = bordsSous(event->position().toPoint(), size());
     if ((bords & Qt::LeftEdge && bords & Qt::TopEdge) || (bords & Qt::RightEdge && bords & Qt::BottomEdge))
         setCursor(Qt::SizeFDiagCursor);
@@ -195,7 +225,13 @@ bool Mnemo::eventFilter(QObject* objet, QEvent* event) {
     if (objet == TX_Mnémo && event->type() == QEvent::KeyPress) {
         Modifié = true;
     } else if (objet == barreTitre && event->type() == QEvent::MouseButtonPress) {
-        if (windowHandle()) windowHandle()->startSystemMove();
+        commencerGlissement(*static_cast<QMouseEvent*>(event), {});
+        return true;
+    } else if (objet == barreTitre && event->type() == QEvent::MouseMove) {
+        poursuivreGlissement(*static_cast<QMouseEvent*>(event));
+        return true;
+    } else if (objet == barreTitre && event->type() == QEvent::MouseButtonRelease) {
+        glissement_.reset();
         return true;
     } else if (objet == zoneClient && event->type() == QEvent::MouseButtonDblClick) {
         const auto* souris = static_cast<QMouseEvent*>(event);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -15,6 +16,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMouseEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -145,6 +147,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
@@ -155,6 +158,15 @@ private:
     void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);
     void suivreActivation(QWindow* fenêtreActive);
+    void commencerGlissement(const QMouseEvent& event, Qt::Edges bords);
+    bool poursuivreGlissement(const QMouseEvent& event);
+
+    // A left press on the caption bar (no edges) or on the resizing edge, until it becomes a drag.
+    struct Glissement {
+        QPoint départ; // global
+        Qt::Edges bords;
+    };
+    std::optional<Glissement> glissement_;
 
     QString caption_;
     QImage image_;

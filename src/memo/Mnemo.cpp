@@ -109,6 +109,12 @@ void Mnemo::placerZoneClient() {
                             std::max(0, height() - 2 * BORD - légende));
 }
 
+void Mnemo::prendreLeClavier() {
+    raise();
+    activateWindow();
+    TX_Mnémo->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void Mnemo::Form_Load() {
     Modifié = false;
     Appliquer_Couleur(FR_Mnémo->palette().color(QPalette::Window));

@@ -61,6 +61,9 @@ public:
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
 
+    // A new memo is written in at once: its window takes the keyboard, on its text.
+    void prendreLeClavier();
+
     // Window commands.
     void Form_Load();
     void Disposer();

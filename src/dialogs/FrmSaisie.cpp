@@ -37,8 +37,7 @@ QLabel* étiquette(QWidget* parent, const char* nom, const QString& texte, QRect
     label->setFont(policeDesControles()); // not the bold caption of the password frame
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placerEnTwips(*label, twips.x(), twips.y(), twips.width(), twips.height());
-    // A caption a little wider than its place (another font) still shows whole.
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    agrandirÀSonTexte(*label);
     return label;
 }
 

@@ -131,6 +131,15 @@ void Mnemo::Appliquer_Couleur(const QColor& fond) {
     QPalette texte = TX_Mnémo->palette();
     texte.setColor(QPalette::Base, fond);
     TX_Mnémo->setPalette(texte);
+    // The memo keeps the colour chosen; what is written on it turns black or white to stay readable.
+    const QColor lisible = couleurLisibleSur(fond);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{TX_Mnémo, LB_Titre, Option1, Option2, Option3, PT_Appel_Menu}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::WindowText, lisible);
+        if (w == TX_Mnémo) p.setColor(QPalette::Text, lisible);
+        w->setPalette(p);
+    }
 }
 
 void Mnemo::Colorier() {

@@ -5,6 +5,7 @@
 #include "PetitsControles.h"
 
 #include "platform/widgets/PoliceClassique.h"
+#include "platform/widgets/StyleClassique.h"
 #include "platform/widgets/VbColour.h"
 #include "platform/widgets/WidgetGeometry.h"
 #include "store/TableAlarmes.h"
@@ -33,6 +34,7 @@ QRadioButton* boutonPanneau(QWidget* parent, const char* nom, const QString& lé
     auto* b = contrôle<QRadioButton>(parent, nom, QRect(gauche, 30, 700, 240));
     b->setText(légende);
     b->setFont(police("Arial", 6.75));
+    styleClassique(*b);
     return b;
 }
 
@@ -55,6 +57,7 @@ void Mnemo::Créer_Contrôles() {
     barreTitre->setObjectName(QStringLiteral("barreTitre"));
     barreTitre->setAutoFillBackground(true);
     barreTitre->setStyleSheet(QStringLiteral("background: #000080; color: white; padding-left: 3px;"));
+    barreTitre->setTextFormat(Qt::PlainText);
     barreTitre->installEventFilter(this);
     barreTitre->hide();
 
@@ -81,6 +84,7 @@ void Mnemo::Créer_Contrôles() {
 
     LB_Titre = contrôle<TitreCliquable>(FR_Mnémo, "LB_Titre", QRect(2535, 210, 105, 360));
     LB_Titre->setFont(police("MS Sans Serif", 13.5));
+    LB_Titre->setTextFormat(Qt::PlainText); // the user's words, never HTML
     LB_Titre->setToolTip(QStringLiteral("Clic => changer le titre"));
     LB_Titre->setAttribute(Qt::WA_TranslucentBackground);
     LB_Titre->clic = [this] { LB_Titre_Click(); };
@@ -184,4 +188,9 @@ void Mnemo::Créer_Panneau_Options() {
          std::initializer_list<QWidget*>{RB_Ouvert, RB_Fermé, CK_Avant_Plan, étiquetteMdP, étiquetteJour,
                                          étiquetteHeure, CK_Alarme, CK_Beep})
         légendeBleue(*légende);
+    for (QAbstractButton* bouton :
+         std::initializer_list<QAbstractButton*>{RB_Ouvert, RB_Fermé, CK_Avant_Plan, CK_Alarme, CK_Beep})
+        styleClassique(*bouton);
+    for (QLabel* étiquette : {étiquetteMdP, étiquetteJour, étiquetteHeure})
+        agrandirÀSonTexte(*étiquette);
 }

@@ -7,6 +7,7 @@
 #include "dialogs/IconSet.h"
 #include "platform/core/ApplicationTitle.h"
 #include "platform/widgets/BoiteErreur.h"
+#include "platform/widgets/PoliceClassique.h"
 #include "platform/widgets/Sablier.h"
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/VbColour.h"
@@ -141,7 +142,8 @@ void Mnemo::Remplir(const Fiche_Mnémo& f, const QString& texteClair, const QStr
     QFont police = TX_Mnémo->font();
     police.setBold(f.Gras != 0);
     police.setItalic(f.Italique != 0);
-    if (!f.Police.isEmpty()) police.setFamily(f.Police);
+    // A family this desktop lacks falls back as the design font does, not to the desktop's default.
+    if (!f.Police.isEmpty()) police.setFamilies(famillesClassiques(f.Police));
     if (f.Taille > 0) police.setPointSize(f.Taille);
     police.setStrikeOut(f.Barré != 0);
     police.setUnderline(f.Souligné != 0);

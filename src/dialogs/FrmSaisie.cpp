@@ -4,6 +4,7 @@
 #include "platform/widgets/PoliceClassique.h"
 #include "platform/widgets/VbColour.h"
 #include "platform/widgets/WidgetGeometry.h"
+#include "platform/widgets/ZoneLimitee.h"
 #include "store/TableAlarmes.h"
 
 #include <QApplication>
@@ -166,8 +167,8 @@ void FrmSaisie::créerBoutons() {
 void FrmSaisie::Form_Load() {
     const QDate jour = dateEnTête(échange_.Saisie_Jour);
     Calendar1->setSelectedDate(jour.isValid() ? jour : plateforme_.now().date());
-    TX_Jour->setText(échange_.Saisie_Jour);
-    TX_Heure->setText(échange_.Saisie_Heure);
+    remplirSansCouper(*TX_Jour, échange_.Saisie_Jour, LONGUEUR_JOUR);
+    remplirSansCouper(*TX_Heure, échange_.Saisie_Heure, LONGUEUR_HEURE);
     TX_Message->setText(échange_.Saisie_Message);
     TX_MdP->setText(échange_.MdP_Saisi);
 }

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -34,6 +35,11 @@ bool compteCommeActivation(QWindow* fenêtre) {
         if (w->windowHandle() == fenêtre) return estFenêtreDuProgramme(w);
     }
     return false;
+}
+
+bool estUneToucheDeModification(int touche) {
+    return touche == Qt::Key_Control || touche == Qt::Key_Shift || touche == Qt::Key_Alt ||
+           touche == Qt::Key_AltGr || touche == Qt::Key_Meta;
 }
 
 Qt::Edges bordsSous(const QPoint& p, const QSize& taille) {
@@ -238,7 +244,9 @@ void Mnemo::mouseMoveEvent(QMouseEvent* event) {
 
 bool Mnemo::eventFilter(QObject* objet, QEvent* event) {
     if (objet == TX_Mnémo && event->type() == QEvent::KeyPress) {
-        Modifié = true;
+        // Any key counts, even one that changes nothing, but not Ctrl, Shift or Alt alone: they start the
+        // window's shortcuts (Ctrl+W closes an untouched memo without a question).
+        if (!estUneToucheDeModification(static_cast<QKeyEvent*>(event)->key())) Modifié = true;
     } else if (objet == barreTitre && event->type() == QEvent::MouseButtonPress) {
         commencerGlissement(*static_cast<QMouseEvent*>(event), {});
         return true;

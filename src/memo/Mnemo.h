@@ -84,7 +84,7 @@ public:
     QString Texte() const;
     void setTexte(const QString& texte);
     void Contrôle_Change(QWidget* contrôle);
-    void PT_Appel_Menu_Click();
+    void PT_Appel_Menu_Click(const QPoint& position); // global, where the click was
     void PT_Appel_Menu_DblClick();
 
     // Saving, deleting, filling from a memo's files.

@@ -97,7 +97,7 @@ void Mnemo::Créer_Contrôles() {
     Image1->boutonEnfoncé = [this](Qt::MouseButton bouton) { Image1_MouseDown(bouton); };
 
     PT_Appel_Menu = contrôle<BoutonAppelMenu>(zoneClient, "PT_Appel_Menu", QRect(0, 30, 270, 240));
-    PT_Appel_Menu->clic = [this] { PT_Appel_Menu_Click(); };
+    PT_Appel_Menu->clic = [this](const QPoint& position) { PT_Appel_Menu_Click(position); };
     PT_Appel_Menu->doubleClic = [this] { PT_Appel_Menu_DblClick(); };
     Option1 = boutonPanneau(zoneClient, "Option1", QStringLiteral("&Texte"), 270);
     Option2 = boutonPanneau(zoneClient, "Option2", QStringLiteral("&Image"), 970);

@@ -12,6 +12,10 @@ void Mnemo::Créer_Menu() {
     Mnu_Imprimer_Texte = Mnu_Imprimer->addAction(QStringLiteral("Mode &texte"));
     Mnu_Imprimer_Image = Mnu_Imprimer->addAction(QStringLiteral("Mode &image"));
     Mnu_Fermer = Mnu_Mnémo->addAction(QStringLiteral("Fermer ce Mnémo"), this, &Mnemo::Mnu_Fermer_Click);
+    // Shortcuts of their own, shown beside the captions; they act whenever the window is active.
+    Mnu_Sauvegarder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Mnu_Fermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    addActions({Mnu_Sauvegarder, Mnu_Fermer});
     Mnu_Supprimer =
         Mnu_Mnémo->addAction(QStringLiteral("Supprimer ce Mnémo"), this, &Mnemo::Mnu_Supprimer_Click);
     Mnu_Mnémo->addSeparator();

@@ -102,8 +102,9 @@ int FakePlatform::execDialog(QWidget& owner, QDialog& dialog) {
     return result;
 }
 
-void FakePlatform::popupMenu(QMenu& menu, const QPoint&) {
+void FakePlatform::popupMenu(QMenu& menu, const QPoint& globalPosition) {
     menusShown << &menu;
+    menuPositions << globalPosition;
 }
 
 QStringList FakePlatform::dialogNames() const {

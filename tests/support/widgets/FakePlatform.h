@@ -98,6 +98,7 @@ public:
     QList<ShownFileDialog> fileRequests;
     QList<ShownDialog> dialogsShown;
     QList<QMenu*> menusShown;
+    QList<QPoint> menuPositions; // global, one for each of menusShown
     FakeTray trayIcon;
     int beeps = 0;
 

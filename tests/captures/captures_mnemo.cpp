@@ -1,5 +1,5 @@
-// Pictures of a memo window's panels, written as PNG files into the folder PENSOIR_CAPTURES_DIR names, so
-// that its look can be checked by eye: run by scripts/captures.sh.
+// Pictures of a memo window's panels and colours, written as PNG files into the folder
+// PENSOIR_CAPTURES_DIR names, so that its look can be checked by eye: run by scripts/captures.sh.
 
 #include "DossierDesCaptures.h"
 #include "FakePlatform.h"
@@ -43,6 +43,15 @@ void CapturesMnemo::captures() {
     mnémo.setHeight(6000);
     mnémo.setWidth(4695);
     enregistrer(QStringLiteral("mnemo_options.png"));
+
+    // The text and the captions stay readable on the darkest palette cells.
+    mnémo.FR_Options->hide();
+    mnémo.setHeight(5685);
+    mnémo.setWidth(4605);
+    mnémo.PT_Couleurs_Click(29);
+    enregistrer(QStringLiteral("mnemo_bleu_fonce.png"));
+    mnémo.PT_Couleurs_Click(16);
+    enregistrer(QStringLiteral("mnemo_noir.png"));
 }
 
 QTEST_MAIN(CapturesMnemo)

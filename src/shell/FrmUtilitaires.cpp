@@ -16,7 +16,7 @@ constexpr int INTERVALLE_ALARME_MS = 60000;
 
 FrmUtilitaires::FrmUtilitaires(Platform& p, const ProgramFolder& dossier, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), plateforme(p),
-      contexte(p, dossier), CommonDialog1(p) {
+      contexte(p, dossier), CommonDialog1(contexte.CommonDialog1) {
     setObjectName(QStringLiteral("FrmUtilitaires"));
     setWindowTitle(QStringLiteral("      Pensoir"));
     setWindowIcon(Icône_Programme());

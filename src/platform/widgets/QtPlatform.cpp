@@ -1,9 +1,11 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -145,6 +147,22 @@ QString QtPlatform::openFileName(QWidget& owner, const OpenFileRequest& request)
     return dialog->selectedFiles().constFirst();
 }
 
+std::optional<QColor> QtPlatform::chooseColor(QWidget& owner, const QString& title, const QColor& initial) {
+    OwnedBox<QColorDialog> dialog(initial, &owner);
+    dialog->setWindowTitle(title);
+    const FocusReturn focusReturn(*dialog);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return dialog->selectedColor();
+}
+
+std::optional<QFont> QtPlatform::chooseFont(QWidget& owner, const QString& title, const QFont& initial) {
+    OwnedBox<QFontDialog> dialog(initial, &owner);
+    dialog->setWindowTitle(title);
+    const FocusReturn focusReturn(*dialog);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return dialog->selectedFont();
+}
+
 int QtPlatform::execDialog(QWidget& owner, QDialog& dialog) {
     // The program's dialogs are made with their window as parent; one made without it is given it here.
     if (dialog.parentWidget() != &owner) dialog.setParent(&owner, dialog.windowFlags());
@@ -168,6 +186,27 @@ TrayIcon& QtPlatform::tray() {
 QRect QtPlatform::screenArea() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect QtPlatform::availableArea(const QWidget& window) const {
+    const QScreen* screen = window.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : screenArea();
+}
+
+void QtPlatform::keepAbove(QWidget& window, bool above) {
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, above);
+    if (!window.windowHandle()) {
+        // Not made yet: the flag goes with the window when it is.
+        window.setWindowFlags(flags);
+        return;
+    }
+    // Changing a widget's flags would make its window again, hiding and showing it, which moves the
+    // activation to another window. The window as it is changes its stacking instead (X11: the
+    // _NET_WM_STATE_ABOVE state; Windows: HWND_TOPMOST without activating); the widget notes the flags.
+    window.overrideWindowFlags(flags);
+    window.windowHandle()->setFlags(flags);
 }
 
 QPoint QtPlatform::cursorPosition() const {

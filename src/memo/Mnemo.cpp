@@ -2,6 +2,7 @@
 
 #include "CouleursMnemo.h"
 #include "DispositionMnemo.h"
+#include "PanneauOptions.h"
 #include "PetitsControles.h"
 
 #include "platform/core/ApplicationTitle.h"
@@ -10,7 +11,6 @@
 #include "platform/widgets/WidgetGeometry.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -153,21 +153,6 @@ void Mnemo::Colorier() {
     Modifié = true;
 }
 
-void Mnemo::PT_Couleurs_Click(int index) {
-    for (int i = 0; i < PT_Couleurs.size(); ++i) {
-        CelluleCouleur* cellule = PT_Couleurs[i];
-        if (i != index) {
-            cellule->setBordure(true);
-        } else if (cellule->aUneBordure()) {
-            cellule->setBordure(false);
-            colorerFond(*this, cellule->couleur());
-            Colorier();
-        } else {
-            cellule->setBordure(true);
-        }
-    }
-}
-
 void Mnemo::Disposer() {
     if (contexte.Création_Mnémo) return;
     const Tailles_Mnémo avant{pixelsToTwips(FR_Mnémo->height()),  pixelsToTwips(FR_Mnémo->width()),
@@ -183,6 +168,7 @@ void Mnemo::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placerZoneClient();
     Disposer();
+    placerPanneauImage();
 }
 
 void Mnemo::paintEvent(QPaintEvent*) {
@@ -341,16 +327,9 @@ void Mnemo::Mnu_Déplacer_Click() {
 }
 
 void Mnemo::appliquerAvantPlan(bool auDessus) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == auDessus) return;
-    const bool visible = isVisible();
-    const QRect place = geometry();
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
-    setWindowFlag(Qt::WindowStaysOnTopHint, auDessus);
-    setGeometry(place);
-    if (visible) show();
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    contexte.plateforme.keepAbove(*this, auDessus);
 }
 
 void Mnemo::CK_Avant_Plan_Click() {
-    appliquerAvantPlan(CK_Avant_Plan->isChecked());
+    appliquerAvantPlan(FR_Options->avantPlan());
 }

@@ -11,23 +11,20 @@
 #include <optional>
 
 class QAction;
-class QCheckBox;
+class QButtonGroup;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QMouseEvent;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 class BoutonAppelMenu;
 class ImageCliquable;
 class TitreCliquable;
 class CelluleCouleur;
+class PanneauImage;
+class PanneauOptions;
 struct Fiche_Mnémo;
-
-// The caption of the alarm's program button while no program is chosen.
-inline const QString PRG_AUCUN = QStringLiteral("PRG à lancer");
 
 // One memo: a sticky-note window with its icon, title, text, palette strip, picture and options panels.
 // Its geometry is handled in twips, as the memo file keeps it; the window is frameless with a thin edge of
@@ -75,7 +72,15 @@ public:
     void CK_Avant_Plan_Click();
     void Image1_MouseDown(Qt::MouseButton bouton);
     void Form_DblClick();
+
+    // The panels (text, picture, options), the palette, the colour and font dialogs.
+    void Mnu_Options_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
     void PT_Couleurs_Click(int index);
+    void PB_Couleur_Click();
+    void PB_Police_Click();
 
     // Title and text.
     void LB_Titre_Click();
@@ -94,7 +99,7 @@ public:
     void Remplir(const Fiche_Mnémo& fiche, const QString& texteClair, const QString& motDePasse,
                  const QImage& image, int ligneAlarme);
     void Choisir_Icône(int numéro);
-    QImage Image() const { return image_; }
+    QImage Image() const;
     void setImage(const QImage& image);
 
     // Controls, named as the memo file and the menus name them.
@@ -109,25 +114,8 @@ public:
     TitreCliquable* LB_Titre = nullptr;
     ImageCliquable* Image1 = nullptr;
     QList<CelluleCouleur*> PT_Couleurs;
-    QFrame* FR_Options = nullptr;
-    QFrame* Frame2 = nullptr;
-    QRadioButton* RB_Ouvert = nullptr;
-    QRadioButton* RB_Fermé = nullptr;
-    QCheckBox* CK_Avant_Plan = nullptr;
-    QPushButton* PB_Couleur = nullptr;
-    QPushButton* PB_Police = nullptr;
-    QLineEdit* TX_MdP = nullptr;
-    QFrame* Frame1 = nullptr;
-    QFrame* FR_Alarme = nullptr;
-    QLineEdit* TX_Jour = nullptr;
-    QPushButton* PB_Régler = nullptr;
-    QLineEdit* TX_Heure = nullptr;
-    QCheckBox* CK_Alarme = nullptr;
-    QCheckBox* CK_Beep = nullptr;
-    QLineEdit* TX_Alarme = nullptr;
-    QPushButton* PB_PRG = nullptr;
-    QFrame* FR_Image = nullptr;
-    QLabel* Image2 = nullptr;
+    PanneauOptions* FR_Options = nullptr; // the settings and the alarm group
+    PanneauImage* FR_Image = nullptr;     // the picture, Image2
 
     QMenu* Mnu_Mnémo = nullptr;
     QAction* Mnu_Sauvegarder = nullptr;
@@ -155,8 +143,12 @@ protected:
 
 private:
     void Créer_Contrôles();
-    void Créer_Panneau_Options();
+    void Créer_Panneaux();
     void Créer_Menu();
+    void placerPanneauImage();
+    void garderGéométrieTexte();
+    void montrerTexte();
+    void quitterOptionsPourSauvegarder();
     void placerZoneClient();
     void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);
@@ -171,8 +163,13 @@ private:
     };
     std::optional<Glissement> glissement_;
 
+    // The panel showing; after a save from the options panel it is the text, though "&Options" stays
+    // selected.
+    enum class Panneau { Texte, Image, Options };
+    Panneau panneau_ = Panneau::Texte;
+    QButtonGroup* boutonsPanneaux_ = nullptr; // Option1 to Option3
+
     QString caption_;
-    QImage image_;
     bool fermeture_ = false;
     bool actif_ = false;
 };

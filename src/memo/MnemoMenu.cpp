@@ -30,8 +30,11 @@ void Mnemo::Créer_Menu() {
     Mnu_Mnémo->addSeparator();
     Mnu_Options = Mnu_Mnémo->addAction(QStringLiteral("Options de ce Mnémo"));
     Mnu_Options->setCheckable(true);
-    connect(Mnu_Options, &QAction::triggered, this,
-            [this] { Mnu_Options->setChecked(!Mnu_Options->isChecked()); });
+    // The handler decides from the state the entry had when it was chosen; the panels then tick it or not.
+    connect(Mnu_Options, &QAction::triggered, this, [this] {
+        Mnu_Options->setChecked(!Mnu_Options->isChecked());
+        Mnu_Options_Click();
+    });
     Mnu_Mnémo->addSeparator();
     Men_Copier = Mnu_Mnémo->addAction(QStringLiteral("Copier (Ctrl+Ins)"));
     Men_Coller = Mnu_Mnémo->addAction(QStringLiteral("Coller (Maj+Ins)"));

@@ -56,11 +56,17 @@ if [ ${#faults[@]} -gt 0 ]; then
     exit 1
 fi
 
-# A real drag still moves the window: left button held, pointer carried, released.
+# A real drag still moves the window: left button held, pointer carried, released. The window manager
+# takes the move over once the drag distance is passed, and follows the pointer's later moves.
 xdotool mousemove "$bar_x" "$bar_y" mousedown 1
-xdotool mousemove $((bar_x + 5)) $((bar_y + 5)) mousemove $((bar_x + 40)) $((bar_y + 30))
-moved() { eval "$(xdotool getwindowgeometry --shell "$memo")"; [ "$X $Y" != "${before% * *}" ]; }
-wait_until 10 moved || { xdotool mouseup 1; fail "a drag on the caption bar did not move the memo"; }
+step=0
+dragged() {
+    step=$((step + 4))
+    xdotool mousemove $((bar_x + 5 + step)) $((bar_y + 5 + step))
+    eval "$(xdotool getwindowgeometry --shell "$memo")"
+    [ "$X $Y" != "${before% * *}" ]
+}
+wait_until 10 dragged || { xdotool mouseup 1; fail "a drag on the caption bar did not move the memo"; }
 xdotool mouseup 1
 
 quit_from_tray

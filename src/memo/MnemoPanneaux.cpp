@@ -2,6 +2,7 @@
 // font dialogs.
 #include "Mnemo.h"
 
+#include "DispositionMnemo.h"
 #include "EcranVisible.h"
 #include "PanneauImage.h"
 #include "PanneauOptions.h"
@@ -20,7 +21,6 @@
 #include <QStyle>
 
 namespace {
-constexpr int HAUT_PANNEAUX = 950;    // twips: the picture and options panels, below the title and icon
 constexpr int HAUTEUR_OPTIONS = 6000; // twips, the window in the options panel
 constexpr int LARGEUR_OPTIONS = 4695;
 const QString TITRE_COULEUR = QStringLiteral("Sélectionner la couleur");

@@ -12,7 +12,6 @@ constexpr QSize TAILLE_DE_DESSIN(4530, 1815); // twips, Image2 before any pictur
 
 PanneauImage::PanneauImage(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("FR_Image"));
-    placerEnTwips(*this, 0, 950, 4585, 5625);
     colorerFond(*this, Qt::black);
 
     défilement = new QScrollArea(this);

@@ -7,7 +7,8 @@ class QLabel;
 class QScrollArea;
 
 // The picture panel of a memo window (FR_Image): the memo's picture at its own size on black, which
-// scrolls when the window cannot be as large as the picture. The panel fills the window below its top.
+// scrolls when the window cannot be as large as the picture. The window places the panel: it fills the
+// window below the panels' top.
 class PanneauImage : public QFrame {
 public:
     explicit PanneauImage(QWidget* parent);

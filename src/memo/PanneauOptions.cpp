@@ -1,6 +1,7 @@
 #include "PanneauOptions.h"
 
 #include "CouleursMnemo.h"
+#include "DispositionMnemo.h"
 
 #include "platform/widgets/StyleClassique.h"
 #include "platform/widgets/VbColour.h"
@@ -55,7 +56,7 @@ QFrame* cadre(QWidget* parent, const char* nom, QRect twips, const QString& bull
 PanneauOptions::PanneauOptions(Contexte_Mnémo& c, bool& modifié, QWidget* parent)
     : QFrame(parent), contexte(c), Modifié(modifié) {
     setObjectName(QStringLiteral("FR_Options"));
-    placerEnTwips(*this, 0, 950, 4585, 4920);
+    placerEnTwips(*this, 0, HAUT_PANNEAUX, 4585, 4920);
     // Every control has the panel's light yellow background.
     colorerFond(*this, vbColour(COULEUR_OPTIONS));
     créerComportement();

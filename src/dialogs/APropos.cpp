@@ -30,7 +30,9 @@ A_propos::A_propos(QWidget* parent)
     QLabel* nom = étiquette(this, QStringLiteral("Pensoir"), BLEU, QRect(240, 120, 3375, 375));
     nom->setObjectName(QStringLiteral("nom"));
     nom->setFont(policeClassique(13.5));
+    agrandirÀSonTexte(*nom);
 
     QLabel* version = étiquette(this, QStringLiteral("Version 1.20"), VERT, QRect(240, 540, 3375, 285));
     version->setObjectName(QStringLiteral("version"));
+    agrandirÀSonTexte(*version);
 }

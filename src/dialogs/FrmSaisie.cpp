@@ -4,6 +4,7 @@
 #include "platform/widgets/PoliceClassique.h"
 #include "platform/widgets/VbColour.h"
 #include "platform/widgets/WidgetGeometry.h"
+#include "platform/widgets/ZoneLimitee.h"
 #include "store/ChampsAlarme.h"
 #include "store/TableAlarmes.h"
 
@@ -37,8 +38,7 @@ QLabel* étiquette(QWidget* parent, const char* nom, const QString& texte, QRect
     label->setFont(policeDesControles()); // not the bold caption of the password frame
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placerEnTwips(*label, twips.x(), twips.y(), twips.width(), twips.height());
-    // A caption a little wider than its place (another font) still shows whole.
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    agrandirÀSonTexte(*label);
     return label;
 }
 
@@ -167,8 +167,8 @@ void FrmSaisie::créerBoutons() {
 void FrmSaisie::Form_Load() {
     const QDate jour = dateEnTête(échange_.Saisie_Jour);
     Calendar1->setSelectedDate(jour.isValid() ? jour : plateforme_.now().date());
-    TX_Jour->setText(échange_.Saisie_Jour);
-    TX_Heure->setText(échange_.Saisie_Heure);
+    remplirSansCouper(*TX_Jour, échange_.Saisie_Jour, LONGUEUR_JOUR);
+    remplirSansCouper(*TX_Heure, échange_.Saisie_Heure, LONGUEUR_HEURE);
     TX_Message->setText(échange_.Saisie_Message);
     TX_MdP->setText(échange_.MdP_Saisi);
 }

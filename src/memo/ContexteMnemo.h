@@ -2,6 +2,7 @@
 
 #include "dialogs/EchangeSaisie.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/widgets/CommonDialog.h"
 #include "platform/widgets/Platform.h"
 #include "store/TableAlarmes.h"
 
@@ -10,10 +11,13 @@
 
 // The state the whole program shares, owned by the main window and handed to every memo window.
 struct Contexte_Mnémo {
-    Contexte_Mnémo(Platform& p, ProgramFolder d) : plateforme(p), dossier(std::move(d)) {}
+    Contexte_Mnémo(Platform& p, ProgramFolder d) : plateforme(p), dossier(std::move(d)), CommonDialog1(p) {}
 
     Platform& plateforme;
     const ProgramFolder dossier; // where the memo files and the launcher file are
+    // The common dialog (file-open, colour, font) the main window and every memo window share: it keeps
+    // what its last user left in it.
+    Dialogue_Commun CommonDialog1;
     Table_Alarmes alarmes;
     Échange_Saisie saisie;
     qint16 Icône_Choisie = -1;

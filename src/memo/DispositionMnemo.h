@@ -1,5 +1,8 @@
 #pragma once
 
+// Twips: the picture and options panels start below the memo's title and icon, which stay in sight.
+inline constexpr int HAUT_PANNEAUX = 950;
+
 // The sizes that follow the window's outer size, in twips.
 struct Tailles_Mnémo {
     int FR_Mnémo_Hauteur = 0;

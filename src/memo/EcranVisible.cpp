@@ -19,6 +19,16 @@ int ramener(int début, int taille, int écranDébut, int écranTaille) {
 
 } // namespace
 
+QRect Garder_Sur_Écran(QRect fenêtre, const QRect& zone, bool horizontalement) {
+    if (fenêtre.bottom() > zone.bottom()) fenêtre.moveBottom(zone.bottom());
+    if (fenêtre.top() < zone.top()) fenêtre.moveTop(zone.top());
+    if (horizontalement) {
+        if (fenêtre.right() > zone.right()) fenêtre.moveRight(zone.right());
+        if (fenêtre.left() < zone.left()) fenêtre.moveLeft(zone.left());
+    }
+    return fenêtre;
+}
+
 QRect Ramener_Sur_Écran(const QRect& fenêtre, const QList<QRect>& écrans) {
     if (écrans.isEmpty()) return fenêtre;
     for (const QRect& écran : écrans)

@@ -6,3 +6,8 @@
 // A window that lies wholly outside every screen (a monitor removed, a smaller resolution) is moved onto
 // the nearest screen, keeping its size; one that shows even partly stays where it is.
 QRect Ramener_Sur_Écran(const QRect& fenêtre, const QList<QRect>& écrans);
+
+// The picture and options panels keep the window in the screen's available area: a bottom edge below
+// the area's moves up onto it, and the top never goes above the area's top (a window taller than the
+// area keeps its top on it). Horizontally, when asked, the same with the right and left edges.
+QRect Garder_Sur_Écran(QRect fenêtre, const QRect& zone, bool horizontalement);

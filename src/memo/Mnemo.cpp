@@ -2,6 +2,7 @@
 
 #include "CouleursMnemo.h"
 #include "DispositionMnemo.h"
+#include "PanneauOptions.h"
 #include "PetitsControles.h"
 
 #include "platform/core/ApplicationTitle.h"
@@ -10,9 +11,9 @@
 #include "platform/widgets/WidgetGeometry.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -34,6 +35,11 @@ bool compteCommeActivation(QWindow* fenêtre) {
         if (w->windowHandle() == fenêtre) return estFenêtreDuProgramme(w);
     }
     return false;
+}
+
+bool estUneToucheDeModification(int touche) {
+    return touche == Qt::Key_Control || touche == Qt::Key_Shift || touche == Qt::Key_Alt ||
+           touche == Qt::Key_AltGr || touche == Qt::Key_Meta;
 }
 
 Qt::Edges bordsSous(const QPoint& p, const QSize& taille) {
@@ -109,6 +115,12 @@ void Mnemo::placerZoneClient() {
                             std::max(0, height() - 2 * BORD - légende));
 }
 
+void Mnemo::prendreLeClavier() {
+    raise();
+    activateWindow();
+    TX_Mnémo->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void Mnemo::Form_Load() {
     Modifié = false;
     Appliquer_Couleur(FR_Mnémo->palette().color(QPalette::Window));
@@ -125,26 +137,20 @@ void Mnemo::Appliquer_Couleur(const QColor& fond) {
     QPalette texte = TX_Mnémo->palette();
     texte.setColor(QPalette::Base, fond);
     TX_Mnémo->setPalette(texte);
+    // The memo keeps the colour chosen; what is written on it turns black or white to stay readable.
+    const QColor lisible = couleurLisibleSur(fond);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{TX_Mnémo, LB_Titre, Option1, Option2, Option3, PT_Appel_Menu}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::WindowText, lisible);
+        if (w == TX_Mnémo) p.setColor(QPalette::Text, lisible);
+        w->setPalette(p);
+    }
 }
 
 void Mnemo::Colorier() {
     Appliquer_Couleur(palette().color(QPalette::Window));
     Modifié = true;
-}
-
-void Mnemo::PT_Couleurs_Click(int index) {
-    for (int i = 0; i < PT_Couleurs.size(); ++i) {
-        CelluleCouleur* cellule = PT_Couleurs[i];
-        if (i != index) {
-            cellule->setBordure(true);
-        } else if (cellule->aUneBordure()) {
-            cellule->setBordure(false);
-            colorerFond(*this, cellule->couleur());
-            Colorier();
-        } else {
-            cellule->setBordure(true);
-        }
-    }
 }
 
 void Mnemo::Disposer() {
@@ -162,6 +168,7 @@ void Mnemo::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placerZoneClient();
     Disposer();
+    placerPanneauImage();
 }
 
 void Mnemo::paintEvent(QPaintEvent*) {
@@ -172,11 +179,41 @@ void Mnemo::paintEvent(QPaintEvent*) {
 
 void Mnemo::mousePressEvent(QMouseEvent* event) {
     const Qt::Edges bords = bordsSous(event->position().toPoint(), size());
-    if (bords && event->button() == Qt::LeftButton && windowHandle())
-        windowHandle()->startSystemResize(bords);
+    if (bords) commencerGlissement(*event, bords);
+}
+
+void Mnemo::mouseReleaseEvent(QMouseEvent*) {
+    glissement_.reset();
+}
+
+// A move or a resize goes to the desktop only once the left button, held down, has carried the pointer
+// past the drag distance: a click of any button, however short, leaves the window where it is.
+void Mnemo::commencerGlissement(const QMouseEvent& event, Qt::Edges bords) {
+    glissement_.reset();
+    if (event.button() == Qt::LeftButton) glissement_ = Glissement{event.globalPosition().toPoint(), bords};
+}
+
+bool Mnemo::poursuivreGlissement(const QMouseEvent& event) {
+    if (!glissement_) return false;
+    if (!(event.buttons() & Qt::LeftButton)) {
+        glissement_.reset();
+        return false;
+    }
+    const QPoint chemin = event.globalPosition().toPoint() - glissement_->départ;
+    if (chemin.manhattanLength() < QApplication::startDragDistance()) return true;
+    const Qt::Edges bords = glissement_->bords;
+    glissement_.reset();
+    if (QWindow* fenêtre = windowHandle()) {
+        if (bords)
+            fenêtre->startSystemResize(bords);
+        else
+            fenêtre->startSystemMove();
+    }
+    return true;
 }
 
 void Mnemo::mouseMoveEvent(QMouseEvent* event) {
+    if (poursuivreGlissement(*event)) return;
     const Qt::Edges bords = bordsSous(event->position().toPoint(), size());
     if ((bords & Qt::LeftEdge && bords & Qt::TopEdge) || (bords & Qt::RightEdge && bords & Qt::BottomEdge))
         setCursor(Qt::SizeFDiagCursor);
@@ -193,9 +230,17 @@ void Mnemo::mouseMoveEvent(QMouseEvent* event) {
 
 bool Mnemo::eventFilter(QObject* objet, QEvent* event) {
     if (objet == TX_Mnémo && event->type() == QEvent::KeyPress) {
-        Modifié = true;
+        // Any key counts, even one that changes nothing, but not Ctrl, Shift or Alt alone: they start the
+        // window's shortcuts (Ctrl+W closes an untouched memo without a question).
+        if (!estUneToucheDeModification(static_cast<QKeyEvent*>(event)->key())) Modifié = true;
     } else if (objet == barreTitre && event->type() == QEvent::MouseButtonPress) {
-        if (windowHandle()) windowHandle()->startSystemMove();
+        commencerGlissement(*static_cast<QMouseEvent*>(event), {});
+        return true;
+    } else if (objet == barreTitre && event->type() == QEvent::MouseMove) {
+        poursuivreGlissement(*static_cast<QMouseEvent*>(event));
+        return true;
+    } else if (objet == barreTitre && event->type() == QEvent::MouseButtonRelease) {
+        glissement_.reset();
         return true;
     } else if (objet == zoneClient && event->type() == QEvent::MouseButtonDblClick) {
         const auto* souris = static_cast<QMouseEvent*>(event);
@@ -282,16 +327,9 @@ void Mnemo::Mnu_Déplacer_Click() {
 }
 
 void Mnemo::appliquerAvantPlan(bool auDessus) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == auDessus) return;
-    const bool visible = isVisible();
-    const QRect place = geometry();
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
-    setWindowFlag(Qt::WindowStaysOnTopHint, auDessus);
-    setGeometry(place);
-    if (visible) show();
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    contexte.plateforme.keepAbove(*this, auDessus);
 }
 
 void Mnemo::CK_Avant_Plan_Click() {
-    appliquerAvantPlan(CK_Avant_Plan->isChecked());
+    appliquerAvantPlan(FR_Options->avantPlan());
 }

@@ -8,20 +8,22 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QAction;
-class QCheckBox;
+class QButtonGroup;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
+class QMouseEvent;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 class BoutonAppelMenu;
 class ImageCliquable;
 class TitreCliquable;
 class CelluleCouleur;
+class PanneauImage;
+class PanneauOptions;
 struct Fiche_Mnémo;
 
 // One memo: a sticky-note window with its icon, title, text, palette strip, picture and options panels.
@@ -56,6 +58,9 @@ public:
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
 
+    // A new memo is written in at once: its window takes the keyboard, on its text.
+    void prendreLeClavier();
+
     // Window commands.
     void Form_Load();
     void Disposer();
@@ -67,7 +72,15 @@ public:
     void CK_Avant_Plan_Click();
     void Image1_MouseDown(Qt::MouseButton bouton);
     void Form_DblClick();
+
+    // The panels (text, picture, options), the palette, the colour and font dialogs.
+    void Mnu_Options_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
     void PT_Couleurs_Click(int index);
+    void PB_Couleur_Click();
+    void PB_Police_Click();
 
     // Title and text.
     void LB_Titre_Click();
@@ -76,7 +89,7 @@ public:
     QString Texte() const;
     void setTexte(const QString& texte);
     void Contrôle_Change(QWidget* contrôle);
-    void PT_Appel_Menu_Click();
+    void PT_Appel_Menu_Click(const QPoint& position); // global, where the click was
     void PT_Appel_Menu_DblClick();
 
     // Saving, deleting, filling from a memo's files.
@@ -86,7 +99,7 @@ public:
     void Remplir(const Fiche_Mnémo& fiche, const QString& texteClair, const QString& motDePasse,
                  const QImage& image, int ligneAlarme);
     void Choisir_Icône(int numéro);
-    QImage Image() const { return image_; }
+    QImage Image() const;
     void setImage(const QImage& image);
 
     // Controls, named as the memo file and the menus name them.
@@ -101,25 +114,8 @@ public:
     TitreCliquable* LB_Titre = nullptr;
     ImageCliquable* Image1 = nullptr;
     QList<CelluleCouleur*> PT_Couleurs;
-    QFrame* FR_Options = nullptr;
-    QFrame* Frame2 = nullptr;
-    QRadioButton* RB_Ouvert = nullptr;
-    QRadioButton* RB_Fermé = nullptr;
-    QCheckBox* CK_Avant_Plan = nullptr;
-    QPushButton* PB_Couleur = nullptr;
-    QPushButton* PB_Police = nullptr;
-    QLineEdit* TX_MdP = nullptr;
-    QFrame* Frame1 = nullptr;
-    QFrame* FR_Alarme = nullptr;
-    QLineEdit* TX_Jour = nullptr;
-    QPushButton* PB_Régler = nullptr;
-    QLineEdit* TX_Heure = nullptr;
-    QCheckBox* CK_Alarme = nullptr;
-    QCheckBox* CK_Beep = nullptr;
-    QLineEdit* TX_Alarme = nullptr;
-    QPushButton* PB_PRG = nullptr;
-    QFrame* FR_Image = nullptr;
-    QLabel* Image2 = nullptr;
+    PanneauOptions* FR_Options = nullptr; // the settings and the alarm group
+    PanneauImage* FR_Image = nullptr;     // the picture, Image2
 
     QMenu* Mnu_Mnémo = nullptr;
     QAction* Mnu_Sauvegarder = nullptr;
@@ -142,19 +138,38 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void Créer_Contrôles();
-    void Créer_Panneau_Options();
+    void Créer_Panneaux();
     void Créer_Menu();
+    void placerPanneauImage();
+    void garderGéométrieTexte();
+    void montrerTexte();
+    void quitterOptionsPourSauvegarder();
     void placerZoneClient();
     void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);
     void suivreActivation(QWindow* fenêtreActive);
+    void commencerGlissement(const QMouseEvent& event, Qt::Edges bords);
+    bool poursuivreGlissement(const QMouseEvent& event);
+
+    // A left press on the caption bar (no edges) or on the resizing edge, until it becomes a drag.
+    struct Glissement {
+        QPoint départ; // global
+        Qt::Edges bords;
+    };
+    std::optional<Glissement> glissement_;
+
+    // The panel showing; after a save from the options panel it is the text, though "&Options" stays
+    // selected.
+    enum class Panneau { Texte, Image, Options };
+    Panneau panneau_ = Panneau::Texte;
+    QButtonGroup* boutonsPanneaux_ = nullptr; // Option1 to Option3
 
     QString caption_;
-    QImage image_;
     bool fermeture_ = false;
     bool actif_ = false;
 };

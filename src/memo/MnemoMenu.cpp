@@ -12,6 +12,10 @@ void Mnemo::Créer_Menu() {
     Mnu_Imprimer_Texte = Mnu_Imprimer->addAction(QStringLiteral("Mode &texte"));
     Mnu_Imprimer_Image = Mnu_Imprimer->addAction(QStringLiteral("Mode &image"));
     Mnu_Fermer = Mnu_Mnémo->addAction(QStringLiteral("Fermer ce Mnémo"), this, &Mnemo::Mnu_Fermer_Click);
+    // Shortcuts of their own, shown beside the captions; they act whenever the window is active.
+    Mnu_Sauvegarder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Mnu_Fermer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    addActions({Mnu_Sauvegarder, Mnu_Fermer});
     Mnu_Supprimer =
         Mnu_Mnémo->addAction(QStringLiteral("Supprimer ce Mnémo"), this, &Mnemo::Mnu_Supprimer_Click);
     Mnu_Mnémo->addSeparator();
@@ -26,8 +30,11 @@ void Mnemo::Créer_Menu() {
     Mnu_Mnémo->addSeparator();
     Mnu_Options = Mnu_Mnémo->addAction(QStringLiteral("Options de ce Mnémo"));
     Mnu_Options->setCheckable(true);
-    connect(Mnu_Options, &QAction::triggered, this,
-            [this] { Mnu_Options->setChecked(!Mnu_Options->isChecked()); });
+    // The handler decides from the state the entry had when it was chosen; the panels then tick it or not.
+    connect(Mnu_Options, &QAction::triggered, this, [this] {
+        Mnu_Options->setChecked(!Mnu_Options->isChecked());
+        Mnu_Options_Click();
+    });
     Mnu_Mnémo->addSeparator();
     Men_Copier = Mnu_Mnémo->addAction(QStringLiteral("Copier (Ctrl+Ins)"));
     Men_Coller = Mnu_Mnémo->addAction(QStringLiteral("Coller (Maj+Ins)"));

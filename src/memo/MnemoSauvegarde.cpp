@@ -2,11 +2,14 @@
 #include "Mnemo.h"
 
 #include "EcranVisible.h"
+#include "PanneauImage.h"
+#include "PanneauOptions.h"
 #include "PetitsControles.h"
 
 #include "dialogs/IconSet.h"
 #include "platform/core/ApplicationTitle.h"
 #include "platform/widgets/BoiteErreur.h"
+#include "platform/widgets/PoliceClassique.h"
 #include "platform/widgets/Sablier.h"
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/VbColour.h"
@@ -15,12 +18,8 @@
 #include "store/EcritureMnemo.h"
 #include "store/SuppressionMnemo.h"
 
-#include <QCheckBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 namespace {
@@ -35,31 +34,21 @@ void Mnemo::Choisir_Icône(int numéro) {
     Image1->setPixmap(Image_Icône(numéro));
 }
 
+QImage Mnemo::Image() const {
+    return FR_Image->image();
+}
+
 void Mnemo::setImage(const QImage& image) {
-    image_ = image;
-    if (image.isNull()) {
-        Image2->clear();
-        return;
-    }
-    Image2->setPixmap(QPixmap::fromImage(image));
-    Image2->resize(image.size());
+    FR_Image->setImage(image);
 }
 
 Fiche_Mnémo Mnemo::Fiche() const {
     Fiche_Mnémo f;
-    f.Alarme = CK_Alarme->isChecked();
-    f.Avant_Plan = CK_Avant_Plan->isChecked();
-    f.Beep = CK_Beep->isChecked();
+    FR_Options->Compléter(f);
     f.Couleur = static_cast<qint32>(toVbColour(TX_Mnémo->palette().color(QPalette::Base)));
-    f.Fermé = RB_Fermé->isChecked();
-    f.Heure = TX_Heure->text();
     f.Icône = static_cast<qint16>(Image1_Tag.toInt());
-    f.Jour = TX_Jour->text();
-    f.Message = TX_Alarme->text();
-    f.Ouvert = RB_Ouvert->isChecked();
     f.Gauche = Left();
     f.Haut = Top();
-    f.PRG = PB_PRG->text();
     f.Hauteur = Height();
     f.Largeur = Width();
     f.Texte = Texte();
@@ -71,34 +60,24 @@ Fiche_Mnémo Mnemo::Fiche() const {
     f.Italique = drapeau(police.italic());
     f.Barré = drapeau(police.strikeOut());
     f.Souligné = drapeau(police.underline());
-    f.MdP = TX_MdP->text().trimmed();
     return f;
 }
 
 void Mnemo::Mnu_Sauvegarder_Click() {
     const Sablier sablier;
-    if (Mnu_Options->isChecked()) {
-        Mnu_Options->setChecked(false);
-        FR_Mnémo->show();
-        FR_Options->hide();
-        setTop(Haut_Texte);
-        setHeight(Hauteur_Texte);
-        setWidth(Largeur_Texte);
-    }
+    if (Mnu_Options->isChecked()) quitterOptionsPourSauvegarder();
     if (Image1_Tag.isEmpty()) Image1_Tag = QString::number(contexte.Icône_Choisie);
-    if (CK_Avant_Plan->isChecked()) appliquerAvantPlan(true);
+    if (FR_Options->avantPlan()) appliquerAvantPlan(true);
 
     const Résultat_Écriture écrit =
-        Écrire_Mnémo(contexte.plateforme, contexte.dossier.memoFolder(), Tag, Fiche(), image_);
+        Écrire_Mnémo(contexte.plateforme, contexte.dossier.memoFolder(), Tag, Fiche(), Image());
     if (écrit.ok())
         Modifié = false;
     else
         Afficher_Erreur(contexte.plateforme, *this, écrit.erreur, écrit.description);
 
-    const Ligne_Alarme valeurs{TX_Jour->text(), TX_Heure->text(), CK_Beep->isChecked(), TX_Alarme->text(),
-                               PB_PRG->text()};
-    const Inscription_Alarme inscription =
-        Mettre_À_Jour_Alarme(contexte.alarmes, CK_Alarme_Tag.toInt(), CK_Alarme->isChecked(), valeurs);
+    const Inscription_Alarme inscription = Mettre_À_Jour_Alarme(
+        contexte.alarmes, CK_Alarme_Tag.toInt(), FR_Options->alarmeActive(), FR_Options->alarme());
     CK_Alarme_Tag = inscription.ligne > 0 ? QString::number(inscription.ligne) : QString();
     if (inscription.tablePleine)
         contexte.plateforme.messageBox(*this, MESSAGE_ALARME_REFUSÉE, MessageButtons::Ok,
@@ -145,7 +124,8 @@ void Mnemo::Remplir(const Fiche_Mnémo& f, const QString& texteClair, const QStr
     QFont police = TX_Mnémo->font();
     police.setBold(f.Gras != 0);
     police.setItalic(f.Italique != 0);
-    if (!f.Police.isEmpty()) police.setFamily(f.Police);
+    // A family this desktop lacks falls back as the design font does, not to the desktop's default.
+    if (!f.Police.isEmpty()) police.setFamilies(famillesClassiques(f.Police));
     if (f.Taille > 0) police.setPointSize(f.Taille);
     police.setStrikeOut(f.Barré != 0);
     police.setUnderline(f.Souligné != 0);
@@ -155,17 +135,9 @@ void Mnemo::Remplir(const Fiche_Mnémo& f, const QString& texteClair, const QStr
     LB_Titre->move(twipsToPixels(GAUCHE_TITRE_SAISI), LB_Titre->y());
     setTexte(texteClair);
 
-    if (f.Icône > -1) Choisir_Icône(f.Icône);
-    RB_Ouvert->setChecked(f.Ouvert);
-    RB_Fermé->setChecked(f.Fermé);
-    CK_Avant_Plan->setChecked(f.Avant_Plan);
-    appliquerAvantPlan(f.Avant_Plan);
-    CK_Alarme->setChecked(f.Alarme);
+    // A number outside the icon set keeps the window's default icon.
+    if (f.Icône >= 0 && f.Icône < NOMBRE_ICÔNES) Choisir_Icône(f.Icône);
+    // Keep-above, ticked as the record has it, puts the window above the others.
+    FR_Options->Remplir(f, motDePasse);
     CK_Alarme_Tag = f.Alarme && ligneAlarme > 0 ? QString::number(ligneAlarme) : QString();
-    CK_Beep->setChecked(f.Beep);
-    TX_Jour->setText(f.Jour);
-    TX_Heure->setText(f.Heure);
-    TX_Alarme->setText(f.Message);
-    PB_PRG->setText(f.PRG.isEmpty() ? PRG_AUCUN : f.PRG);
-    TX_MdP->setText(motDePasse.leftJustified(10, QLatin1Char(' ')));
 }

@@ -69,8 +69,8 @@ void Mnemo::LB_Titre_Click() {
     Modifié = true;
 }
 
-void Mnemo::PT_Appel_Menu_Click() {
-    contexte.plateforme.popupMenu(*Mnu_Mnémo, contexte.plateforme.cursorPosition());
+void Mnemo::PT_Appel_Menu_Click(const QPoint& position) {
+    contexte.plateforme.popupMenu(*Mnu_Mnémo, position);
 }
 
 void Mnemo::PT_Appel_Menu_DblClick() {

@@ -15,7 +15,7 @@ BoutonAppelMenu::BoutonAppelMenu(QWidget* parent) : QWidget(parent) {
 
 void BoutonAppelMenu::cliquerMaintenant() {
     attenteClic_.stop();
-    if (clic) clic();
+    if (clic) clic(positionClic_);
 }
 
 void BoutonAppelMenu::paintEvent(QPaintEvent*) {
@@ -43,7 +43,10 @@ void BoutonAppelMenu::mouseReleaseEvent(QMouseEvent* event) {
         aprèsDoubleClic_ = false;
         return;
     }
-    if (étaitEnfoncé && rect().contains(event->position().toPoint())) attenteClic_.start();
+    if (étaitEnfoncé && rect().contains(event->position().toPoint())) {
+        positionClic_ = event->globalPosition().toPoint();
+        attenteClic_.start();
+    }
 }
 
 void BoutonAppelMenu::mouseDoubleClickEvent(QMouseEvent*) {

@@ -8,14 +8,15 @@
 
 // The call-menu button: a thin rectangle with a small bar inside, which looks pressed while a mouse
 // button is held on it. A click waits for the double-click interval, so that the menu it opens does not
-// catch the second click of a double click.
+// catch the second click of a double click; it reports where the click was (global), not where the pointer
+// has gone meanwhile.
 class BoutonAppelMenu : public QWidget {
 public:
     explicit BoutonAppelMenu(QWidget* parent);
     bool estEnfoncé() const { return enfoncé_; }
     void cliquerMaintenant(); // what a click does once it is known not to start a double click
 
-    std::function<void()> clic;
+    std::function<void(const QPoint&)> clic;
     std::function<void()> doubleClic;
 
 protected:
@@ -27,6 +28,7 @@ protected:
 private:
     bool enfoncé_ = false;
     bool aprèsDoubleClic_ = false;
+    QPoint positionClic_;
     QTimer attenteClic_;
 };
 

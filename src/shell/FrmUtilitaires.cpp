@@ -12,7 +12,7 @@
 
 FrmUtilitaires::FrmUtilitaires(Platform& p, const ProgramFolder& dossier, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), plateforme(p),
-      contexte(p, dossier), CommonDialog1(p), Timer1(p, contexte.alarmes) {
+      contexte(p, dossier), CommonDialog1(contexte.CommonDialog1), Timer1(p, contexte.alarmes) {
     setObjectName(QStringLiteral("FrmUtilitaires"));
     setWindowTitle(QStringLiteral("      Pensoir"));
     setWindowIcon(Icône_Programme());

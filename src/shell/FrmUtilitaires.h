@@ -85,8 +85,8 @@ public:
 
     Platform& plateforme;
     Contexte_Mnémo contexte;
-    // The file-open dialog the launcher and every memo window share.
-    Dialogue_Commun CommonDialog1;
+    // The common dialog the launcher and every memo window share, kept in the context they all reach.
+    Dialogue_Commun& CommonDialog1;
     std::array<QPointer<Mnemo>, NB_FENÊTRES> Fenêtres_Mnémo;
     qint16 Nb_Fenêtres = 0;
     Minuterie_Alarmes Timer1;

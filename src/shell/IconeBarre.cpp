@@ -36,6 +36,7 @@ void FrmUtilitaires::Souris_Barre(int message) {
     case WM_LBUTTONDOWN:
         FR_Liste->hide();
         if (!isVisible()) show();
+        if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
         raise();
         activateWindow();
         break;

@@ -41,4 +41,5 @@ void FrmUtilitaires::Mnu_Mnémo_Click() {
     fenêtre->setTitre(TITRE_NOUVEAU);
     fenêtre->Mnu_Déplacer->setChecked(true);
     contexte.Création_Mnémo = false;
+    fenêtre->prendreLeClavier();
 }

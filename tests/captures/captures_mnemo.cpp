@@ -1,5 +1,5 @@
-// Pictures of a memo window's panels, written as PNG files into the folder PENSOIR_CAPTURES_DIR names, so
-// that its look can be checked by eye: run by scripts/captures.sh.
+// Pictures of a memo window's panels and colours, written as PNG files into the folder
+// PENSOIR_CAPTURES_DIR names, so that its look can be checked by eye: run by scripts/captures.sh.
 
 #include "DossierDesCaptures.h"
 #include "FakePlatform.h"
@@ -7,7 +7,8 @@
 
 #include "memo/Mnemo.h"
 
-#include <QFrame>
+#include <QPainter>
+#include <QRadioButton>
 #include <QtTest>
 
 class CapturesMnemo : public QObject {
@@ -38,11 +39,27 @@ void CapturesMnemo::captures() {
     mnémo.Mnu_Déplacer_Click();
     enregistrer(QStringLiteral("mnemo_deplacement.png"));
     mnémo.Mnu_Déplacer_Click();
-    mnémo.FR_Options->show();
-    mnémo.FR_Options->raise();
-    mnémo.setHeight(6000);
-    mnémo.setWidth(4695);
+    mnémo.Option3->setChecked(true);
     enregistrer(QStringLiteral("mnemo_options.png"));
+
+    // A picture with a frame of its own, so that its edges show where the panel cuts it.
+    QImage image(320, 180, QImage::Format_RGB32);
+    image.fill(QColor(250, 220, 120));
+    QPainter peintre(&image);
+    peintre.setPen(QPen(Qt::darkRed, 3));
+    peintre.drawRect(image.rect().adjusted(1, 1, -2, -2));
+    peintre.drawLine(image.rect().topLeft(), image.rect().bottomRight());
+    peintre.end();
+    mnémo.setImage(image);
+    mnémo.Option2->setChecked(true);
+    enregistrer(QStringLiteral("mnemo_image.png"));
+
+    // The text and the captions stay readable on the darkest palette cells.
+    mnémo.Option1->setChecked(true);
+    mnémo.PT_Couleurs_Click(29);
+    enregistrer(QStringLiteral("mnemo_bleu_fonce.png"));
+    mnémo.PT_Couleurs_Click(16);
+    enregistrer(QStringLiteral("mnemo_noir.png"));
 }
 
 QTEST_MAIN(CapturesMnemo)

@@ -13,6 +13,8 @@ private slots:
     void regles();
     void ecranVisible_data();
     void ecranVisible();
+    void garderSurEcran_data();
+    void garderSurEcran();
 };
 
 void TestDisposition::regles_data() {
@@ -68,6 +70,35 @@ void TestDisposition::ecranVisible() {
     const QList<QRect> unSeul = {QRect(0, 0, 1920, 1080)};
     const bool secondÉcran = QByteArray(QTest::currentDataTag()).contains("second");
     QCOMPARE(Ramener_Sur_Écran(fenêtre, secondÉcran ? écrans : unSeul), attendu);
+}
+
+void TestDisposition::garderSurEcran_data() {
+    QTest::addColumn<QRect>("fenêtre");
+    QTest::addColumn<bool>("horizontalement");
+    QTest::addColumn<QRect>("attendu");
+    QTest::newRow("inside: stays") << QRect(100, 100, 300, 400) << true << QRect(100, 100, 300, 400);
+    QTest::newRow("bottom edge on the area's: stays")
+        << QRect(100, 376, 300, 400) << false << QRect(100, 376, 300, 400);
+    QTest::newRow("passes the bottom: moved up")
+        << QRect(100, 500, 300, 400) << false << QRect(100, 376, 300, 400);
+    QTest::newRow("taller than the area: top on the area's")
+        << QRect(100, 300, 300, 900) << false << QRect(100, 24, 300, 900);
+    QTest::newRow("above the area: moved down")
+        << QRect(100, -50, 300, 400) << false << QRect(100, 24, 300, 400);
+    QTest::newRow("past the right edge, sideways too")
+        << QRect(1100, 100, 300, 400) << true << QRect(980, 100, 300, 400);
+    QTest::newRow("past the right edge, not sideways")
+        << QRect(1100, 100, 300, 400) << false << QRect(1100, 100, 300, 400);
+    QTest::newRow("wider than the area: left on the area's")
+        << QRect(-40, 100, 1500, 400) << true << QRect(0, 100, 1500, 400);
+}
+
+// The area lies below a 24-pixel top panel.
+void TestDisposition::garderSurEcran() {
+    QFETCH(QRect, fenêtre);
+    QFETCH(bool, horizontalement);
+    QFETCH(QRect, attendu);
+    QCOMPARE(Garder_Sur_Écran(fenêtre, QRect(0, 24, 1280, 752), horizontalement), attendu);
 }
 
 QTEST_GUILESS_MAIN(TestDisposition)

@@ -4,6 +4,7 @@
 #include "dialogs/FrmSaisie.h"
 #include "dialogs/Icones.h"
 #include "memo/Mnemo.h"
+#include "memo/PanneauOptions.h"
 #include "memo/PetitsControles.h"
 #include "platform/widgets/Twips.h"
 #include "store/AlarmesMnemo.h"
@@ -396,15 +397,15 @@ void TestMnemo::sauvegardeEtRelecture() {
     police.setBold(true);
     police.setUnderline(true);
     f->TX_Mnémo->setFont(police);
-    f->RB_Fermé->setChecked(true);
-    f->CK_Avant_Plan->setChecked(true);
-    f->CK_Alarme->setChecked(true);
-    f->CK_Beep->setChecked(false);
-    f->TX_Jour->setText(QStringLiteral("24/12/2026"));
-    f->TX_Heure->setText(QStringLiteral("18:30"));
-    f->TX_Alarme->setText(QStringLiteral("Réveillon"));
-    f->PB_PRG->setText(QStringLiteral("/usr/bin/true"));
-    f->TX_MdP->setText(QStringLiteral("Secret"));
+    f->FR_Options->RB_Fermé->setChecked(true);
+    f->FR_Options->CK_Avant_Plan->setChecked(true);
+    f->FR_Options->CK_Alarme->setChecked(true);
+    f->FR_Options->CK_Beep->setChecked(false);
+    f->FR_Options->TX_Jour->setText(QStringLiteral("24/12/2026"));
+    f->FR_Options->TX_Heure->setText(QStringLiteral("18:30"));
+    f->FR_Options->TX_Alarme->setText(QStringLiteral("Réveillon"));
+    f->FR_Options->PB_PRG->setText(QStringLiteral("/usr/bin/true"));
+    f->FR_Options->TX_MdP->setText(QStringLiteral("Secret"));
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     f->setImage(image);
@@ -438,18 +439,18 @@ void TestMnemo::sauvegardeEtRelecture() {
     QVERIFY(g->TX_Mnémo->font().bold());
     QVERIFY(g->TX_Mnémo->font().underline());
     QVERIFY(!g->TX_Mnémo->font().italic());
-    QVERIFY(g->RB_Fermé->isChecked());
-    QVERIFY(!g->RB_Ouvert->isChecked());
-    QVERIFY(g->CK_Avant_Plan->isChecked());
+    QVERIFY(g->FR_Options->RB_Fermé->isChecked());
+    QVERIFY(!g->FR_Options->RB_Ouvert->isChecked());
+    QVERIFY(g->FR_Options->CK_Avant_Plan->isChecked());
     QVERIFY(g->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(g->CK_Alarme->isChecked());
+    QVERIFY(g->FR_Options->CK_Alarme->isChecked());
     QCOMPARE(g->CK_Alarme_Tag, QStringLiteral("3"));
-    QVERIFY(!g->CK_Beep->isChecked());
-    QCOMPARE(g->TX_Jour->text(), QStringLiteral("24/12/2026"));
-    QCOMPARE(g->TX_Heure->text(), QStringLiteral("18:30"));
-    QCOMPARE(g->TX_Alarme->text(), QStringLiteral("Réveillon"));
-    QCOMPARE(g->PB_PRG->text(), QStringLiteral("/usr/bin/true"));
-    QCOMPARE(g->TX_MdP->text().trimmed(), QStringLiteral("Secret"));
+    QVERIFY(!g->FR_Options->CK_Beep->isChecked());
+    QCOMPARE(g->FR_Options->TX_Jour->text(), QStringLiteral("24/12/2026"));
+    QCOMPARE(g->FR_Options->TX_Heure->text(), QStringLiteral("18:30"));
+    QCOMPARE(g->FR_Options->TX_Alarme->text(), QStringLiteral("Réveillon"));
+    QCOMPARE(g->FR_Options->PB_PRG->text(), QStringLiteral("/usr/bin/true"));
+    QCOMPARE(g->FR_Options->TX_MdP->text().trimmed(), QStringLiteral("Secret"));
     QCOMPARE(g->Image(), image.convertToFormat(g->Image().format()));
     QCOMPARE(g->LB_Titre->x(), twipsToPixels(690));
     QVERIFY(!g->Modifié);
@@ -457,16 +458,16 @@ void TestMnemo::sauvegardeEtRelecture() {
 
 void TestMnemo::sauvegardeAlarme() {
     Mnemo* f = nouveau();
-    f->CK_Alarme->setChecked(true);
-    f->TX_Heure->setText(QStringLiteral("07:15"));
+    f->FR_Options->CK_Alarme->setChecked(true);
+    f->FR_Options->TX_Heure->setText(QStringLiteral("07:15"));
     f->Mnu_Sauvegarder_Click();
     QCOMPARE(contexte_->alarmes.Nb_Alarmes, qint16(1));
     QCOMPARE(f->CK_Alarme_Tag, QStringLiteral("1"));
-    f->TX_Heure->setText(QStringLiteral("07:45"));
+    f->FR_Options->TX_Heure->setText(QStringLiteral("07:45"));
     f->Mnu_Sauvegarder_Click();
     QCOMPARE(contexte_->alarmes.Nb_Alarmes, qint16(1));
     QCOMPARE(contexte_->alarmes[1].Heure, QStringLiteral("07:45"));
-    f->CK_Alarme->setChecked(false);
+    f->FR_Options->CK_Alarme->setChecked(false);
     f->Mnu_Sauvegarder_Click();
     QCOMPARE(contexte_->alarmes[1].Heure, QString());
     QCOMPARE(f->CK_Alarme_Tag, QStringLiteral("1"));
@@ -498,8 +499,8 @@ void TestMnemo::sauvegardeTablePleine() {
     while (!contexte_->alarmes.estPleine())
         contexte_->alarmes.ajouter(Ligne_Alarme{});
     Mnemo* f = nouveau();
-    f->CK_Alarme->setChecked(true);
-    f->TX_Heure->setText(QStringLiteral("07:15"));
+    f->FR_Options->CK_Alarme->setChecked(true);
+    f->FR_Options->TX_Heure->setText(QStringLiteral("07:15"));
     f->Modifié = true;
     f->Mnu_Sauvegarder_Click();
 

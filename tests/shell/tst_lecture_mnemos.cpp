@@ -3,6 +3,7 @@
 
 #include "dialogs/FrmSaisie.h"
 #include "memo/Mnemo.h"
+#include "memo/PanneauOptions.h"
 #include "shell/FrmUtilitaires.h"
 #include "shell/PanneauListe.h"
 #include "store/EcritureMnemo.h"
@@ -200,7 +201,7 @@ void TestLectureMnemos::motDePasse() {
     QCOMPARE(ouvertes().size(), ouvert ? 1 : 0);
     if (ouvert) {
         QCOMPARE(ouvertes()[0]->Texte(), QStringLiteral("texte de Secret\nsuite"));
-        QCOMPARE(ouvertes()[0]->TX_MdP->text().trimmed(), QStringLiteral("Clef8car"));
+        QCOMPARE(ouvertes()[0]->FR_Options->TX_MdP->text().trimmed(), QStringLiteral("Clef8car"));
     } else {
         QCOMPARE(plateforme_->messages.size(), 1);
         QCOMPARE(
@@ -230,7 +231,7 @@ void TestLectureMnemos::lesFenetresOuvertesSuiventLeurLigne() {
     plateforme_->randoms = {0.5};
     fenêtre_->Mnu_Mnémo->trigger();
     Mnemo* nouveau = ouvertes().value(1);
-    nouveau->CK_Alarme->setChecked(true);
+    nouveau->FR_Options->CK_Alarme->setChecked(true);
     nouveau->CK_Alarme_Tag = QStringLiteral("3"); // a row given by a save whose file was since removed
 
     // A memo added before them in the list: after the rebuild the rows move.
@@ -242,7 +243,7 @@ void TestLectureMnemos::lesFenetresOuvertesSuiventLeurLigne() {
     QCOMPARE(fenêtre_->contexte.alarmes.Nb_Alarmes, qint16(3));
     QCOMPARE(b->CK_Alarme_Tag, QStringLiteral("3"));
     QCOMPARE(nouveau->CK_Alarme_Tag, QString());
-    b->TX_Heure->setText(QStringLiteral("06:06"));
+    b->FR_Options->TX_Heure->setText(QStringLiteral("06:06"));
     b->Mnu_Sauvegarder_Click();
     QCOMPARE(fenêtre_->contexte.alarmes[3].Heure, QStringLiteral("06:06"));
     QCOMPARE(fenêtre_->contexte.alarmes[1].Heure, QStringLiteral("12:00"));

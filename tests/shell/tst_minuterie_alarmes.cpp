@@ -4,6 +4,7 @@
 #include "TestFolder.h"
 
 #include "memo/Mnemo.h"
+#include "memo/PanneauOptions.h"
 #include "shell/FrmUtilitaires.h"
 #include "store/EcritureMnemo.h"
 
@@ -250,9 +251,9 @@ void TestMinuterieAlarmes::memoSupprimeNeSonnePlus() {
     ajouter(TOUS, QStringLiteral("10:40"), QStringLiteral("autre"));
     Mnemo* mémo = fenêtre_->Nouvelle_Fenêtre();
     mémo->Tag = QStringLiteral("08122026_00042");
-    mémo->CK_Alarme->setChecked(true);
-    mémo->TX_Heure->setText(QStringLiteral("10:31"));
-    mémo->TX_Alarme->setText(QStringLiteral("supprimé"));
+    mémo->FR_Options->CK_Alarme->setChecked(true);
+    mémo->FR_Options->TX_Heure->setText(QStringLiteral("10:31"));
+    mémo->FR_Options->TX_Alarme->setText(QStringLiteral("supprimé"));
     mémo->Mnu_Sauvegarder_Click();
     QCOMPARE(fenêtre_->Timer1.Tag(), QStringLiteral("10:31supprimé"));
     plateforme_->answers.push_back(vbYes);

@@ -2,12 +2,13 @@
 
 #include "Platform.h"
 
+#include <QColor>
 #include <QString>
 
 class QWidget;
 
-// The one file-open dialog object the main window shares with every memo window. Its properties keep what
-// the last user left in them, the chosen file's name included.
+// The one common dialog object (file-open, colour and font boxes) the main window shares with every memo
+// window. Its properties keep what the last user left in them: the chosen file's name, colour and font.
 class Dialogue_Commun {
 public:
     explicit Dialogue_Commun(Platform& plateforme) : plateforme_(plateforme) {}
@@ -21,6 +22,21 @@ public:
     QString Filter; // "Caption|pattern|Caption|pattern…"
     int FilterIndex = 1;
     QString FileName;
+
+    // The colour box over propriétaire, titled DialogTitle and opened on Color. A chosen colour goes into
+    // Color and the answer is true; when the user cancels, Color keeps what it held.
+    bool ShowColor(QWidget& propriétaire);
+    QColor Color = Qt::black;
+
+    // The font box over propriétaire, titled DialogTitle and opened on the six font properties; a chosen
+    // font goes into them and the answer is true. When the user cancels they keep what they held.
+    bool ShowFont(QWidget& propriétaire);
+    QString FontName;
+    double FontSize = 8.25; // points
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontStrikethru = false;
+    bool FontUnderline = false;
 
 private:
     Platform& plateforme_;

@@ -5,9 +5,13 @@
 
 #include "platform/core/PlatformCore.h"
 
+#include <QColor>
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+
+#include <optional>
 
 class QDialog;
 class QMenu;
@@ -33,6 +37,10 @@ public:
     virtual QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
                              const QString& defaultAnswer) = 0;
     virtual QString openFileName(QWidget& owner, const OpenFileRequest& request) = 0;
+    // The desktop's colour and font boxes, opened on initial; nothing when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget& owner, const QString& title,
+                                              const QColor& initial) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget& owner, const QString& title, const QFont& initial) = 0;
     // Shows one of the program's own dialogs modally over owner and answers its result code.
     virtual int execDialog(QWidget& owner, QDialog& dialog) = 0;
     // A popup menu belongs to the window that is its parent.
@@ -46,5 +54,10 @@ public:
     // The desktop.
     virtual TrayIcon& tray() = 0;
     virtual QRect screenArea() const = 0; // pixels, the primary screen
+    // Pixels: what the window's screen leaves to windows (without the desktop's panels).
+    virtual QRect availableArea(const QWidget& window) const = 0;
+    // Keeps a window above the others or lets it go back among them, at once and without taking the
+    // activation from the window that has it.
+    virtual void keepAbove(QWidget& window, bool above) = 0;
     virtual QPoint cursorPosition() const = 0;
 };

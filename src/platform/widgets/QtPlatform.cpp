@@ -1,15 +1,19 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <utility>
 
@@ -27,9 +31,32 @@ public:
     OwnedBox& operator=(const OwnedBox&) = delete;
 
     Box* operator->() const { return box_.data(); }
+    Box& operator*() const { return *box_; }
 
 private:
     QPointer<Box> box_;
+};
+
+// Gives the keyboard back, as the box goes, to the window that had it when the box came: the request
+// reaches the desktop while the box is still on the screen, so that the desktop does not hand the focus to
+// another window of the program meanwhile (which would count as leaving a memo). Call it once the box's
+// flags are final, just before showing it.
+class FocusReturn {
+public:
+    explicit FocusReturn(QWidget& box) : previous_(QApplication::activeWindow()) {
+        box.winId(); // the native window, whose hiding is announced before it happens
+        connection_ =
+            QObject::connect(box.windowHandle(), &QWindow::visibleChanged, &box, [this](bool visible) {
+                if (!visible && previous_ && previous_->isVisible()) previous_->activateWindow();
+            });
+    }
+    ~FocusReturn() { QObject::disconnect(connection_); }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> previous_;
+    QMetaObject::Connection connection_;
 };
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
@@ -80,7 +107,10 @@ int QtPlatform::messageBox(QWidget& owner, const QString& text, MessageButtons b
     } else {
         box->setStandardButtons(QMessageBox::Ok);
     }
+    // The text may come from the user or a file: never read as HTML.
+    box->setTextFormat(Qt::PlainText);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    const FocusReturn focusReturn(*box);
     const int answer = box->exec();
     if (buttons == MessageButtons::YesNo) return answer == QMessageBox::Yes ? vbYes : vbNo;
     return vbOK;
@@ -97,7 +127,10 @@ QString QtPlatform::inputBox(QWidget& owner, const QString& prompt, const QStrin
     dialog->setTextValue(defaultAnswer);
     dialog->setOkButtonText(QStringLiteral("OK"));
     dialog->setCancelButtonText(QStringLiteral("Annuler"));
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    const FocusReturn focusReturn(*dialog);
     if (dialog->exec() != QDialog::Accepted) return {};
     return dialog->textValue();
 }
@@ -109,13 +142,31 @@ QString QtPlatform::openFileName(QWidget& owner, const OpenFileRequest& request)
     dialog->setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog->selectNameFilter(filters[request.filterIndex - 1]);
+    const FocusReturn focusReturn(*dialog);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
     return dialog->selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget& owner, const QString& title, const QColor& initial) {
+    OwnedBox<QColorDialog> dialog(initial, &owner);
+    dialog->setWindowTitle(title);
+    const FocusReturn focusReturn(*dialog);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return dialog->selectedColor();
+}
+
+std::optional<QFont> QtPlatform::chooseFont(QWidget& owner, const QString& title, const QFont& initial) {
+    OwnedBox<QFontDialog> dialog(initial, &owner);
+    dialog->setWindowTitle(title);
+    const FocusReturn focusReturn(*dialog);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return dialog->selectedFont();
 }
 
 int QtPlatform::execDialog(QWidget& owner, QDialog& dialog) {
     // The program's dialogs are made with their window as parent; one made without it is given it here.
     if (dialog.parentWidget() != &owner) dialog.setParent(&owner, dialog.windowFlags());
+    const FocusReturn focusReturn(dialog);
     return dialog.exec();
 }
 
@@ -144,6 +195,27 @@ TrayIcon& QtPlatform::tray() {
 QRect QtPlatform::screenArea() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect QtPlatform::availableArea(const QWidget& window) const {
+    const QScreen* screen = window.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : screenArea();
+}
+
+void QtPlatform::keepAbove(QWidget& window, bool above) {
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, above);
+    if (!window.windowHandle()) {
+        // Not made yet: the flag goes with the window when it is.
+        window.setWindowFlags(flags);
+        return;
+    }
+    // Changing a widget's flags would make its window again, hiding and showing it, which moves the
+    // activation to another window. The window as it is changes its stacking instead (X11: the
+    // _NET_WM_STATE_ABOVE state; Windows: HWND_TOPMOST without activating); the widget notes the flags.
+    window.overrideWindowFlags(flags);
+    window.windowHandle()->setFlags(flags);
 }
 
 QPoint QtPlatform::cursorPosition() const {

@@ -19,6 +19,8 @@ public:
     QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
                      const QString& defaultAnswer) override;
     QString openFileName(QWidget& owner, const OpenFileRequest& request) override;
+    std::optional<QColor> chooseColor(QWidget& owner, const QString& title, const QColor& initial) override;
+    std::optional<QFont> chooseFont(QWidget& owner, const QString& title, const QFont& initial) override;
     int execDialog(QWidget& owner, QDialog& dialog) override;
     void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
     void beep() override;
@@ -27,6 +29,8 @@ public:
 
     TrayIcon& tray() override;
     QRect screenArea() const override;
+    QRect availableArea(const QWidget& window) const override;
+    void keepAbove(QWidget& window, bool above) override;
     QPoint cursorPosition() const override;
 
 private:

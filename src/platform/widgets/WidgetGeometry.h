@@ -17,3 +17,9 @@ inline void colorerFond(QWidget& widget, const QColor& colour) {
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
+
+// A caption that needs more room than its place (a font other than the one it was measured for) grows to
+// the right and downwards; it never moves.
+inline void agrandirÀSonTexte(QWidget& légende) {
+    légende.resize(légende.size().expandedTo(légende.sizeHint()));
+}

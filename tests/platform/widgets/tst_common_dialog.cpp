@@ -6,13 +6,16 @@
 #include <QTest>
 #include <QWidget>
 
-// The shared file-open dialog: what it asks the platform, and the file name it keeps between uses.
+// The shared common dialog: what it asks the platform, and the file name, colour and font it keeps between
+// uses.
 class TestCommonDialog : public QObject {
     Q_OBJECT
 private slots:
     void demandeTransmise();
     void nomGardeEntreUsages();
     void filtreDesProgrammes();
+    void couleurGardeeEntreUsages();
+    void policeDemandeeEtGardee();
 };
 
 void TestCommonDialog::demandeTransmise() {
@@ -58,6 +61,60 @@ void TestCommonDialog::filtreDesProgrammes() {
     QCOMPARE(parties[1], QStringLiteral("*"));
     QCOMPARE(parties[3], QStringLiteral("*"));
     QCOMPARE(dossierInitialProgrammes(), QDir::homePath());
+}
+
+void TestCommonDialog::couleurGardeeEntreUsages() {
+    FakePlatform plateforme;
+    Dialogue_Commun dialogue(plateforme);
+    dialogue.DialogTitle = QStringLiteral("Couleur");
+    plateforme.chosenColours = {QColor(1, 2, 3), std::nullopt, QColor(4, 5, 6)};
+    QWidget fenêtre;
+    QVERIFY(dialogue.ShowColor(fenêtre));
+    QVERIFY(!dialogue.ShowColor(fenêtre));
+    QCOMPARE(dialogue.Color, QColor(1, 2, 3));
+    QVERIFY(dialogue.ShowColor(fenêtre));
+    QCOMPARE(dialogue.Color, QColor(4, 5, 6));
+    // Each box opens on what the dialog held: black before any choice.
+    const QList<QColor> ouvertures{QColor(Qt::black), QColor(1, 2, 3), QColor(1, 2, 3)};
+    for (int i = 0; i < ouvertures.size(); ++i) {
+        QCOMPARE(plateforme.colourDialogs[i].initial, ouvertures[i]);
+        QCOMPARE(plateforme.colourDialogs[i].title, QStringLiteral("Couleur"));
+        QCOMPARE(plateforme.colourDialogs[i].owner, &fenêtre);
+    }
+}
+
+void TestCommonDialog::policeDemandeeEtGardee() {
+    FakePlatform plateforme;
+    Dialogue_Commun dialogue(plateforme);
+    dialogue.DialogTitle = QStringLiteral("Police");
+    dialogue.FontName = QStringLiteral("DejaVu Sans");
+    dialogue.FontSize = 10.5;
+    dialogue.FontBold = true;
+    dialogue.FontUnderline = true;
+    QFont choisie(QStringLiteral("DejaVu Serif"));
+    choisie.setPointSizeF(12);
+    choisie.setItalic(true);
+    plateforme.chosenFonts = {std::nullopt, choisie};
+    QWidget fenêtre;
+
+    QVERIFY(!dialogue.ShowFont(fenêtre));
+    const QFont ouverte = plateforme.fontDialogs[0].initial;
+    QCOMPARE(ouverte.family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(ouverte.pointSizeF(), 10.5);
+    QVERIFY(ouverte.bold());
+    QVERIFY(!ouverte.italic());
+    QVERIFY(ouverte.underline());
+    QCOMPARE(dialogue.FontName, QStringLiteral("DejaVu Sans"));
+    QVERIFY(dialogue.FontBold);
+
+    QVERIFY(dialogue.ShowFont(fenêtre));
+    QCOMPARE(dialogue.FontName, QStringLiteral("DejaVu Serif"));
+    QCOMPARE(dialogue.FontSize, 12.0);
+    QVERIFY(!dialogue.FontBold);
+    QVERIFY(dialogue.FontItalic);
+    QVERIFY(!dialogue.FontStrikethru);
+    QVERIFY(!dialogue.FontUnderline);
+    QCOMPARE(plateforme.fontDialogs[1].title, QStringLiteral("Police"));
 }
 
 QTEST_MAIN(TestCommonDialog)

@@ -13,6 +13,8 @@ FakePlatform::~FakePlatform() {
     unused(answers.size(), "Yes/No answer(s)");
     unused(inputs.size(), "input box answer(s)");
     unused(chosenFiles.size(), "file-open answer(s)");
+    unused(chosenColours.size(), "colour box answer(s)");
+    unused(chosenFonts.size(), "font box answer(s)");
     unused(dialogHandlers.size(), "dialog handler(s)");
     if (faults.isEmpty()) return;
 
@@ -90,6 +92,37 @@ QString FakePlatform::openFileName(QWidget& owner, const OpenFileRequest& reques
     return answer;
 }
 
+std::optional<QColor> FakePlatform::chooseColor(QWidget& owner, const QString& title, const QColor& initial) {
+    colourDialogs << ShownColourDialog{title, initial, &owner};
+    journal << QStringLiteral("colour:") + title;
+    if (chosenColours.empty()) {
+        unscripted_ << QStringLiteral("unscripted colour box \"%1\"").arg(title);
+        return std::nullopt;
+    }
+    const std::optional<QColor> answer = chosenColours.front();
+    chosenColours.pop_front();
+    return answer;
+}
+
+std::optional<QFont> FakePlatform::chooseFont(QWidget& owner, const QString& title, const QFont& initial) {
+    fontDialogs << ShownFontDialog{title, initial, &owner};
+    journal << QStringLiteral("font:") + title;
+    if (chosenFonts.empty()) {
+        unscripted_ << QStringLiteral("unscripted font box \"%1\"").arg(title);
+        return std::nullopt;
+    }
+    const std::optional<QFont> answer = chosenFonts.front();
+    chosenFonts.pop_front();
+    return answer;
+}
+
+void FakePlatform::keepAbove(QWidget& window, bool above) {
+    keptAbove << qMakePair(static_cast<const QWidget*>(&window), above);
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, above);
+    window.overrideWindowFlags(flags);
+}
+
 int FakePlatform::execDialog(QWidget& owner, QDialog& dialog) {
     dialogsShown << ShownDialog{dialog.objectName(), dialog.windowTitle(), &owner};
     journal << QStringLiteral("dialog:") + dialog.objectName();
@@ -108,8 +141,9 @@ int FakePlatform::execDialog(QWidget& owner, QDialog& dialog) {
     return result;
 }
 
-void FakePlatform::popupMenu(QMenu& menu, const QPoint&) {
+void FakePlatform::popupMenu(QMenu& menu, const QPoint& globalPosition) {
     menusShown << &menu;
+    menuPositions << globalPosition;
 }
 
 QStringList FakePlatform::dialogNames() const {

@@ -31,6 +31,18 @@ struct ShownFileDialog : OpenFileRequest {
     const QWidget* owner = nullptr;
 };
 
+struct ShownColourDialog {
+    QString title;
+    QColor initial;
+    const QWidget* owner = nullptr;
+};
+
+struct ShownFontDialog {
+    QString title;
+    QFont initial;
+    const QWidget* owner = nullptr;
+};
+
 struct ShownDialog {
     QString name; // the dialog's object name
     QString title;
@@ -56,10 +68,10 @@ public:
 
 // A strict scripted platform: answers are queued by the test, everything the program asks is recorded,
 // and no test ever waits on a real modal window. A box whose only button is OK needs no answer. Any other
-// box, input box, file-open or dialog that the test did not script, and any scripted answer left unused,
-// fails the running test when the fake goes (at the end of the test, or in its cleanup()), naming what
-// was shown. Meanwhile an unscripted question answers No, an input box its default, a file-open Cancel
-// and a dialog Rejected.
+// box, input box, file-open, colour or font box or dialog that the test did not script, and any scripted
+// answer left unused, fails the running test when the fake goes (at the end of the test, or in its
+// cleanup()), naming what was shown. Meanwhile an unscripted question answers No, an input box its
+// default, a file-open, colour or font box Cancel and a dialog Rejected.
 class FakePlatform final : public Platform, public FakeCore {
 public:
     FakePlatform() { trayIcon.journal = &journal; }
@@ -72,6 +84,8 @@ public:
     QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
                      const QString& defaultAnswer) override;
     QString openFileName(QWidget& owner, const OpenFileRequest& request) override;
+    std::optional<QColor> chooseColor(QWidget& owner, const QString& title, const QColor& initial) override;
+    std::optional<QFont> chooseFont(QWidget& owner, const QString& title, const QFont& initial) override;
     int execDialog(QWidget& owner, QDialog& dialog) override;
     void popupMenu(QMenu& menu, const QPoint& globalPosition) override;
     void beep() override {
@@ -87,15 +101,21 @@ public:
 
     TrayIcon& tray() override { return trayIcon; }
     QRect screenArea() const override { return screen; }
+    QRect availableArea(const QWidget&) const override { return available; }
+    // Records the call, and notes the flag in the widget as the desktop part does, window left as it is.
+    void keepAbove(QWidget& window, bool above) override;
     QPoint cursorPosition() const override { return cursor; }
 
     // Scripted answers.
     std::deque<int> answers;                   // message boxes with Yes/No
     std::deque<std::optional<QString>> inputs; // input boxes; std::nullopt: OK on the default answer
     std::deque<QString> chosenFiles;           // file-open dialogs; "" = cancelled
+    std::deque<std::optional<QColor>> chosenColours;         // colour boxes; std::nullopt = cancelled
+    std::deque<std::optional<QFont>> chosenFonts;            // font boxes; std::nullopt = cancelled
     std::deque<std::function<int(QDialog&)>> dialogHandlers; // run while "shown", answer the result code
     std::function<void(const ShownMessage&)> onMessage;      // runs when a box is shown
     QRect screen = QRect(0, 0, 1280, 800);
+    QRect available = QRect(0, 0, 1280, 776); // below a 24-pixel panel along the bottom
     QPoint cursor = QPoint(100, 100);
 
     // Recorded.
@@ -103,7 +123,11 @@ public:
     QList<ShownInput> inputBoxes;
     QList<ShownFileDialog> fileRequests;
     QList<ShownDialog> dialogsShown;
+    QList<ShownColourDialog> colourDialogs;
+    QList<ShownFontDialog> fontDialogs;
+    QList<QPair<const QWidget*, bool>> keptAbove; // each keepAbove call
     QList<QMenu*> menusShown;
+    QList<QPoint> menuPositions; // global, one for each of menusShown
     FakeTray trayIcon;
     int beeps = 0;
     int alarmBeeps = 0;

@@ -27,6 +27,13 @@ private slots:
         plateforme.openFileName(fenêtre, {QStringLiteral("Ouvrir"), QString(), QString(), 1});
     }
 
+    void couleurEtPoliceNonScriptees() {
+        FakePlatform plateforme;
+        QWidget fenêtre;
+        plateforme.chooseColor(fenêtre, QStringLiteral("Couleur"), Qt::black);
+        plateforme.chooseFont(fenêtre, QStringLiteral("Police"), QFont());
+    }
+
     void reponsesInutilisees() {
         FakePlatform plateforme;
         plateforme.answers.push_back(vbYes);

@@ -8,12 +8,13 @@
 Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
                                Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer) {
     if (!Nom_Mnémo_Valide(nom)) return Erreur_Fichier(ERREUR_NOM_FICHIER_INCORRECT);
-    if (const int erreur = makePrivateFolder(dossierMnémos)) return Erreur_Système(erreur);
 
     fiche.Début = DÉBUT_FICHE;
     fiche.Fin = FIN_FICHE;
     Brouiller_Fiche(hasard, fiche);
     const QByteArray enregistrement = Composer_Fiche(fiche);
+    if (enregistrement.size() > LIMITE_FICHIER_FICHE)
+        return Erreur_Trop_Grand(QStringLiteral("le fichier de ce Mnémo"), LIMITE_FICHIER_FICHE);
 
     const bool avecImage = !image.isNull();
     QByteArray fichierImage;
@@ -21,8 +22,11 @@ Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierM
         const QByteArray bmp = Image_En_BMP(image);
         if (bmp.isEmpty()) return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
         fichierImage = Masquer_Image(bmp, hasard);
+        if (fichierImage.size() > LIMITE_FICHIER_IMAGE)
+            return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo"), LIMITE_FICHIER_IMAGE);
     }
 
+    if (const int erreur = makePrivateFolder(dossierMnémos)) return Erreur_Système(erreur);
     const QString cheminFiche = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE);
     const QString ficheProvisoire = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE_PROVISOIRE);
     const QString cheminImage = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE);

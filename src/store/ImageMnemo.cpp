@@ -5,13 +5,6 @@
 
 #include <QBuffer>
 
-namespace {
-
-// Far above any pasted picture; Qt refuses to decode larger images anyway.
-constexpr qint64 LIMITE_FICHIER_IMAGE = qint64(256) * 1024 * 1024;
-
-} // namespace
-
 QByteArray Masquer_Image(const QByteArray& image, std::uint8_t remplissage) {
     return static_cast<char>(remplissage) + image;
 }

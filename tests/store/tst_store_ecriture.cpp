@@ -269,6 +269,56 @@ private slots:
         }
     }
 
+    // The writer refuses what the reader would cut: the limit holds on the bytes of the file, where a line
+    // break takes two and every character one.
+    void sizeLimitHoldsForWriterAndReader_data() {
+        QTest::addColumn<qint64>("enTrop"); // bytes beyond the limit; 0 or less: within it
+        QTest::addColumn<bool>("sautsDeLigne");
+        QTest::newRow("exactly at the limit") << qint64(0) << false;
+        QTest::newRow("one byte over") << qint64(1) << false;
+        QTest::newRow("over only once line breaks take two bytes") << qint64(1) << true;
+    }
+    void sizeLimitHoldsForWriterAndReader() {
+        QFETCH(qint64, enTrop);
+        QFETCH(bool, sautsDeLigne);
+        const TestFolder dossier;
+        const Version ancienne = sauverPremièreVersion(dossier);
+
+        // The record without its text, then a text that brings it to the size wanted.
+        const qint64 sansTexte = octetsSauvés(ficheAvecTexte(QString())).size();
+        const qint64 octetsDuTexte = LIMITE_FICHIER_FICHE - sansTexte + enTrop;
+        QString texte;
+        if (sautsDeLigne) {
+            texte = QString(octetsDuTexte / 2, QLatin1Char('\n'));
+            if (octetsDuTexte % 2) texte += QLatin1Char('x');
+            QVERIFY(texte.size() < LIMITE_FICHIER_FICHE - sansTexte);
+        } else {
+            texte = QString(octetsDuTexte, QLatin1Char('x'));
+        }
+
+        FakeCore plateforme;
+        const Résultat_Écriture écrit =
+            Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheAvecTexte(texte), QImage());
+
+        qint16 icône = 0;
+        if (enTrop <= 0) {
+            QVERIFY(écrit.ok());
+            QCOMPARE(QFileInfo(chemin(dossier, ".PSL")).size(), LIMITE_FICHIER_FICHE);
+            const Fiche_Mnémo lue = Lire_Fiche(dossier.memos(), NOM, icône);
+            QVERIFY(lue.marqueursValides());
+            QCOMPARE(lue.Texte.size(), texte.size());
+            return;
+        }
+        QCOMPARE(écrit.erreur, ERREUR_DEPASSEMENT_CAPACITE);
+        QCOMPARE(écrit.description,
+                 QStringLiteral("Dépassement de capacité : le fichier de ce Mnémo dépasserait "
+                                "la taille limite de 16 Mo (16777216 octets). Rien n'a été "
+                                "enregistré."));
+        QCOMPARE(contenu(chemin(dossier, ".PSL")), ancienne.fiche);
+        QCOMPARE(contenu(chemin(dossier, ".PS2")), ancienne.image);
+        QCOMPARE(fichiersDuDossier(dossier), QStringList({NOM + ".PS2", NOM + ".PSL"}));
+    }
+
     void leftoversOfAnInterruptedSaveDoNotStopTheNext() {
         const TestFolder dossier;
         QVERIFY(QDir().mkpath(dossier.memos()));

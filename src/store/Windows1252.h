@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -8,6 +9,9 @@
 // Memo and launcher files hold one byte per character in Windows-1252. A character outside that set is
 // stored as '?'.
 std::uint8_t codeWindows1252(char32_t character);
+bool estWindows1252(char32_t character);
+// The characters of texte outside that set, each once, in the order they come.
+QList<char32_t> horsWindows1252(const QString& texte);
 QChar caractèreWindows1252(std::uint8_t code);
 
 QByteArray versWindows1252(const QString& texte);

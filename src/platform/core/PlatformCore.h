@@ -13,5 +13,10 @@
 class PlatformCore : public Clock, public RandomSource {
 public:
     virtual StartResult startProgram(const QString& commandLine) = 0;
+    // Takes the program folder's lock for the whole run, creating the folder first; true only when another
+    // live copy holds it.
     virtual bool anotherCopyRunning() = 0;
+    // After anotherCopyRunning(): why the lock could not be taken although no other copy holds it, as the
+    // user is told (the folder and the reason); empty when it was taken or another copy holds it.
+    virtual QString instanceLockFailure() const = 0;
 };

@@ -20,11 +20,13 @@ public:
     double rnd() override;
 
     StartResult startProgram(const QString& commandLine) override;
-    // Takes the program folder's lock for as long as this object lives; true when another process holds it.
+    // The lock is held for as long as this object lives.
     bool anotherCopyRunning() override;
+    QString instanceLockFailure() const override { return lockFailure_; }
 
 private:
     ProgramFolder dossier_;
     QRandomGenerator random_;
     std::unique_ptr<QLockFile> instanceLock_;
+    QString lockFailure_;
 };

@@ -16,12 +16,14 @@ public:
 
     StartResult startProgram(const QString& commandLine) override;
     bool anotherCopyRunning() override { return otherCopy; }
+    QString instanceLockFailure() const override { return lockFailure; }
 
     // Scripted.
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 29, 50));
     std::deque<double> randoms; // rnd(); when empty, a fixed sequence
     StartResult nextStart;
     bool otherCopy = false;
+    QString lockFailure; // why the lock could not be taken, when otherCopy is false
 
     // Recorded.
     QStringList started;

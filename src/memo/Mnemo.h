@@ -3,11 +3,14 @@
 #include "ContexteMnemo.h"
 
 #include "platform/widgets/FenetreDuProgramme.h"
+#include "store/FicheMnemo.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -22,7 +25,6 @@ class BoutonAppelMenu;
 class ImageCliquable;
 class TitreCliquable;
 class CelluleCouleur;
-struct Fiche_Mnémo;
 
 // The caption of the alarm's program button while no program is chosen.
 inline const QString PRG_AUCUN = QStringLiteral("PRG à lancer");
@@ -84,6 +86,12 @@ public:
 
     // Saving, deleting, filling from a memo's files.
     void Mnu_Sauvegarder_Click();
+    // The save itself, answering whether the memo's files were written. With questions, letters its file
+    // cannot hold are asked about first and a failure is shown; without (nobody can answer them: the
+    // session ends), nothing is asked or shown, a memo that would need a question is not written, and what
+    // stopped the save is left in pourquoi.
+    bool Sauvegarder(bool avecQuestions = true, QString* pourquoi = nullptr);
+    QString Fichier_Fiche() const; // the record file, as the user is told of it
     void Mnu_Supprimer_Click();
     Fiche_Mnémo Fiche() const;
     void Remplir(const Fiche_Mnémo& fiche, const QString& texteClair, const QString& motDePasse,
@@ -91,6 +99,15 @@ public:
     void Choisir_Icône(int numéro);
     QImage Image() const { return image_; }
     void setImage(const QImage& image);
+
+    // The recovery copy of unsaved changes (store/Recuperation.h). Every few seconds, a modified memo whose
+    // record changed since its last copy gets a new one; saving and giving up the changes remove it. Tests
+    // call Garder_Récupération for the timer.
+    static constexpr int DÉLAI_RÉCUPÉRATION_MS = 3000;
+    void Garder_Récupération();
+    bool Écrire_Récupération(QString* pourquoi = nullptr);
+    void Oublier_Récupération();
+    QString Fichier_Récupération() const;
 
     // Controls, named as the memo file and the menus name them.
     QWidget* zoneClient = nullptr;
@@ -151,6 +168,7 @@ private:
     void Créer_Contrôles();
     void Créer_Panneau_Options();
     void Créer_Menu();
+    void Préparer_Récupération();
     void placerZoneClient();
     void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);
@@ -158,6 +176,9 @@ private:
 
     QString caption_;
     QImage image_;
+    QTimer minuterieRécupération_;
+    std::optional<Fiche_Mnémo> dernièreRécupération_; // as last kept, to write only what changed
+    bool récupérationEnÉchec_ = false;                // told once until a copy succeeds again
     bool fermeture_ = false;
     bool actif_ = false;
 };

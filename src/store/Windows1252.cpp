@@ -3,7 +3,9 @@
 #include <QHash>
 #include <QSet>
 #include <QStringDecoder>
+#include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -56,6 +58,19 @@ QList<char32_t> horsWindows1252(const QString& texte) {
         trouvés.append(character);
     }
     return trouvés;
+}
+
+QString lettresÀMontrer(const QList<char32_t>& lettres) {
+    constexpr qsizetype MONTRÉES = 10;
+    QStringList montrées;
+    for (const char32_t lettre : lettres.first(std::min(lettres.size(), MONTRÉES))) {
+        if (QChar::isPrint(lettre) && !QChar::isSpace(lettre))
+            montrées << QString::fromUcs4(&lettre, 1);
+        else
+            montrées << QStringLiteral("U+%1").arg(quint32(lettre), 4, 16, QLatin1Char('0')).toUpper();
+    }
+    if (lettres.size() > MONTRÉES) montrées << QStringLiteral("…");
+    return montrées.join(QLatin1Char(' '));
 }
 
 QChar caractèreWindows1252(std::uint8_t code) { return QChar(correspondance().versUnicode[code]); }

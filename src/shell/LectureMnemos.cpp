@@ -58,6 +58,18 @@ Mnemo* FrmUtilitaires::Nouvelle_Fenêtre() {
     return fenêtre;
 }
 
+bool FrmUtilitaires::Mot_De_Passe_Admis(const QString& motDePasse, const QString& titre) {
+    if (motDePasse.isEmpty()) return true;
+    demanderMotDePasse(plateforme, *this, contexte.saisie, titre);
+    if (Mot_De_Passe_Enregistrable(contexte.saisie.MdP_Saisi) == motDePasse) return true;
+    plateforme.beep();
+    plateforme.messageBox(*this,
+                          QStringLiteral("Mot de passe incorrect (attention aux majuscules/minuscules), "
+                                         "refus d'ouverture du Mnémo !"),
+                          MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Mmémo : ") + titre);
+    return false;
+}
+
 void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafraîchir) {
     const Sablier sablier;
     const QString dossier = contexte.dossier.memoFolder();
@@ -84,6 +96,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
     // The table is rebuilt from the files: windows already open must follow their memo's new row, or a later
     // save would overwrite another memo's alarm.
     contexte.alarmes.vider();
+    lignesAlarme_.clear();
     for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot)
         if (Mnemo* ouverte = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]) ouverte->CK_Alarme_Tag.clear();
     bool alarmesRefusées = false;
@@ -94,6 +107,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
             déjàLue != lues.constEnd() ? *déjàLue : Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
         const Inscription_Alarme alarme = Inscrire_Alarme(contexte.alarmes, fiche);
         alarmesRefusées = alarmesRefusées || alarme.tablePleine;
+        if (alarme.ligne > 0) lignesAlarme_.insert(nom, alarme.ligne);
         if (Mnemo* ouverte = Fenêtre_Du_Mnémo(nom); ouverte && alarme.ligne > 0)
             ouverte->CK_Alarme_Tag = QString::number(alarme.ligne);
 
@@ -108,18 +122,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         if (Fenêtre_Du_Mnémo(nom)) continue;
 
         const MdP_Lu motDePasse = Lire_MdP(fiche.MdP);
-        if (!motDePasse.motDePasse.isEmpty()) {
-            demanderMotDePasse(plateforme, *this, contexte.saisie, fiche.Titre);
-            if (Mot_De_Passe_Enregistrable(contexte.saisie.MdP_Saisi) != motDePasse.motDePasse) {
-                plateforme.beep();
-                plateforme.messageBox(
-                    *this,
-                    QStringLiteral("Mot de passe incorrect (attention aux majuscules/minuscules), "
-                                   "refus d'ouverture du Mnémo !"),
-                    MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Mmémo : ") + fiche.Titre);
-                continue;
-            }
-        }
+        if (!Mot_De_Passe_Admis(motDePasse.motDePasse, fiche.Titre)) continue;
 
         Mnemo* fenêtre = Nouvelle_Fenêtre();
         if (!fenêtre) break;

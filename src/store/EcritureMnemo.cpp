@@ -5,6 +5,8 @@
 #include "ImageMnemo.h"
 #include "MotDePasse.h"
 
+#include <QImageReader>
+
 Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
                                Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer) {
     if (!Nom_Mnémo_Valide(nom)) return Erreur_Fichier(ERREUR_NOM_FICHIER_INCORRECT);
@@ -21,6 +23,9 @@ Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierM
     if (avecImage) {
         const QByteArray bmp = Image_En_BMP(image);
         if (bmp.isEmpty()) return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
+        if (!Image_Relisible(bmp))
+            return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo, une fois relue,"),
+                                     qint64(QImageReader::allocationLimit()) * 1024 * 1024);
         fichierImage = Masquer_Image(bmp, hasard);
         if (fichierImage.size() > LIMITE_FICHIER_IMAGE)
             return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo"), LIMITE_FICHIER_IMAGE);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -314,6 +315,43 @@ private slots:
                  QStringLiteral("Dépassement de capacité : le fichier de ce Mnémo dépasserait "
                                 "la taille limite de 16 Mo (16777216 octets). Rien n'a été "
                                 "enregistré."));
+        QCOMPARE(contenu(chemin(dossier, ".PSL")), ancienne.fiche);
+        QCOMPARE(contenu(chemin(dossier, ".PS2")), ancienne.image);
+        QCOMPARE(fichiersDuDossier(dossier), QStringList({NOM + ".PS2", NOM + ".PSL"}));
+    }
+
+    // Qt reads a picture back only up to its allocation limit: the writer refuses what would not come back.
+    void pictureLimitHoldsForWriterAndReader_data() {
+        QTest::addColumn<int>("enTrop"); // MB beyond the reader's limit
+        QTest::newRow("as large as the reader takes") << 0;
+        QTest::newRow("a MB more") << 1;
+    }
+    void pictureLimitHoldsForWriterAndReader() {
+        QFETCH(int, enTrop);
+        const bool accepté = enTrop == 0;
+        const int limite = QImageReader::allocationLimit();
+        // Lines of 4096 pixels of 4 bytes: 64 make a MB once read.
+        const int lignes = (limite + enTrop) * 64;
+        const TestFolder dossier;
+        const Version ancienne = sauverPremièreVersion(dossier);
+        QImage image(4096, lignes, QImage::Format_RGB32);
+        image.fill(qRgb(1, 2, 3));
+
+        FakeCore plateforme;
+        const Résultat_Écriture écrit = Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), image);
+
+        if (accepté) {
+            QVERIFY(écrit.ok());
+            QCOMPARE(Lire_Image(dossier.memos(), NOM).size(), image.size());
+            return;
+        }
+        QCOMPARE(écrit.erreur, ERREUR_DEPASSEMENT_CAPACITE);
+        QCOMPARE(écrit.description,
+                 QStringLiteral("Dépassement de capacité : l'image de ce Mnémo, une fois relue, "
+                                "dépasserait la taille limite de %1 Mo (%2 octets). Rien n'a "
+                                "été enregistré.")
+                     .arg(limite)
+                     .arg(qint64(limite) * 1024 * 1024));
         QCOMPARE(contenu(chemin(dossier, ".PSL")), ancienne.fiche);
         QCOMPARE(contenu(chemin(dossier, ".PS2")), ancienne.image);
         QCOMPARE(fichiersDuDossier(dossier), QStringList({NOM + ".PS2", NOM + ".PSL"}));

@@ -1,3 +1,4 @@
+#include "platform/core/EndSignals.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/widgets/QtPlatform.h"
 #include "shell/FrmUtilitaires.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSessionManager>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
@@ -25,6 +27,12 @@ int main(int argc, char* argv[]) {
     const ProgramFolder dossier = findProgramFolder();
     QtPlatform plateforme(dossier);
     FrmUtilitaires fenêtre(plateforme, dossier);
+    // Logout, shutdown, a closed terminal, kill: what was typed is saved, then the program ends in order.
+    const EndSignals signaux([&fenêtre](int) { fenêtre.Fin_Sans_Question(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &fenêtre,
+                     [&fenêtre](QSessionManager&) { fenêtre.Fin_Sans_Question(); });
     fenêtre.Form_Load();
+    // Ended while starting (a signal during a question): the event loop would never be told to stop.
+    if (fenêtre.estTerminé()) return 0;
     return QApplication::exec();
 }

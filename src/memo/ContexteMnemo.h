@@ -23,6 +23,9 @@ struct Contexte_Mnémo {
     qint16 Icône_Choisie = -1;
     bool Création_Mnémo = false;
     bool Fermeture_En_Cours = false;
+    // The session or the process is ending: nobody can answer a box any more, so windows close without a
+    // question, and a memo that could not be saved keeps its recovery copy.
+    bool Fin_De_Session = false;
 
     // Re-arms the alarm timer after a save; set by the main window.
     std::function<void()> Prochaine_Alarme;

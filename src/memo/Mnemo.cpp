@@ -64,6 +64,7 @@ Mnemo::Mnemo(Contexte_Mnémo& c, QWidget* parent)
     placerZoneClient();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Mnemo::suivreActivation);
     Form_Load();
+    Préparer_Récupération();
 }
 
 Mnemo::~Mnemo() = default;
@@ -282,10 +283,12 @@ void Mnemo::Perte_Activation() {
             p.messageBox(*this, QStringLiteral("Sauvegarder ce Mnémo : ") + Titre() + QStringLiteral(" ?"),
                          MessageButtons::YesNo, MessageIcon::Question,
                          QStringLiteral("Sauvegarde du Mmémo :    ") + caption_);
-        if (réponse == vbYes)
+        if (réponse == vbYes) {
             Mnu_Sauvegarder_Click();
-        else
+        } else {
             Modifié = false;
+            Oublier_Récupération();
+        }
     }
 }
 
@@ -295,12 +298,22 @@ void Mnemo::closeEvent(QCloseEvent* event) {
         return;
     }
     fermeture_ = true;
-    if (Modifié) {
+    if (Modifié && !contexte.Fin_De_Session) {
         const int réponse = contexte.plateforme.messageBox(
             *this, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"), MessageButtons::YesNo,
             MessageIcon::Question, QStringLiteral("Mmémo : ") + Titre());
-        if (réponse == vbYes) Mnu_Sauvegarder_Click();
+        if (réponse == vbYes && !Sauvegarder()) {
+            // The text stays where the user can save it again or copy it out, and whoever was closing
+            // windows stops here.
+            fermeture_ = false;
+            event->ignore();
+            return;
+        }
     }
+    // Unsaved changes the user gave up go with their copy; at the end of a session a memo that could not be
+    // saved keeps it for the next start.
+    if (!(contexte.Fin_De_Session && Modifié)) Oublier_Récupération();
+    minuterieRécupération_.stop();
     event->accept();
 }
 

@@ -3,8 +3,10 @@
 #include "ContexteMnemo.h"
 
 #include "platform/widgets/FenetreDuProgramme.h"
+#include "store/FicheMnemo.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -94,6 +96,12 @@ public:
 
     // Saving, deleting, filling from a memo's files.
     void Mnu_Sauvegarder_Click();
+    // The save itself, answering whether the memo's files were written. With questions, letters its file
+    // cannot hold are asked about first and a failure is shown; without (nobody can answer them: the
+    // session ends), nothing is asked or shown, a memo that would need a question is not written, and what
+    // stopped the save is left in pourquoi.
+    bool Sauvegarder(bool avecQuestions = true, QString* pourquoi = nullptr);
+    QString Fichier_Fiche() const; // the record file, as the user is told of it
     void Mnu_Supprimer_Click();
     Fiche_Mnémo Fiche() const;
     void Remplir(const Fiche_Mnémo& fiche, const QString& texteClair, const QString& motDePasse,
@@ -101,6 +109,15 @@ public:
     void Choisir_Icône(int numéro);
     QImage Image() const;
     void setImage(const QImage& image);
+
+    // The recovery copy of unsaved changes (store/Recuperation.h). Every few seconds, a modified memo whose
+    // record changed since its last copy gets a new one; saving and giving up the changes remove it. Tests
+    // call Garder_Récupération for the timer.
+    static constexpr int DÉLAI_RÉCUPÉRATION_MS = 3000;
+    void Garder_Récupération();
+    bool Écrire_Récupération(QString* pourquoi = nullptr);
+    void Oublier_Récupération();
+    QString Fichier_Récupération() const;
 
     // Controls, named as the memo file and the menus name them.
     QWidget* zoneClient = nullptr;
@@ -149,6 +166,7 @@ private:
     void garderGéométrieTexte();
     void montrerTexte();
     void quitterOptionsPourSauvegarder();
+    void Préparer_Récupération();
     void placerZoneClient();
     void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);
@@ -170,6 +188,9 @@ private:
     QButtonGroup* boutonsPanneaux_ = nullptr; // Option1 to Option3
 
     QString caption_;
+    QTimer minuterieRécupération_;
+    std::optional<Fiche_Mnémo> dernièreRécupération_; // as last kept, to write only what changed
+    bool récupérationEnÉchec_ = false;                // told once until a copy succeeds again
     bool fermeture_ = false;
     bool actif_ = false;
 };

@@ -16,7 +16,10 @@
 #include "platform/widgets/WidgetGeometry.h"
 #include "store/AlarmesMnemo.h"
 #include "store/EcritureMnemo.h"
+#include "store/FichiersMnemo.h"
+#include "store/FormatFiche.h"
 #include "store/SuppressionMnemo.h"
+#include "store/Windows1252.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -63,7 +66,32 @@ Fiche_Mnémo Mnemo::Fiche() const {
     return f;
 }
 
+QString Mnemo::Fichier_Fiche() const {
+    return Chemin_Mnémo(contexte.dossier.memoFolder(), Tag, EXTENSION_FICHE);
+}
+
 void Mnemo::Mnu_Sauvegarder_Click() {
+    Sauvegarder();
+}
+
+bool Mnemo::Sauvegarder(bool avecQuestions, QString* pourquoi) {
+    // The file would keep a '?' for each: the user decides, and may keep the window to change the text.
+    if (const QList<char32_t> lettres = Lettres_Hors_Fichier(Fiche()); !lettres.isEmpty()) {
+        const QString texte =
+            QStringLiteral("Ce Mnémo contient des caractères que son fichier ne peut pas garder : %1\n"
+                           "Ils y seront enregistrés comme des « ? ».\n\nSauvegarder quand même ?")
+                .arg(lettresÀMontrer(lettres));
+        if (!avecQuestions) {
+            if (pourquoi)
+                *pourquoi = QStringLiteral("des caractères que son fichier ne peut pas garder : ") +
+                            lettresÀMontrer(lettres);
+            return false;
+        }
+        if (contexte.plateforme.messageBox(*this, texte, MessageButtons::YesNo, MessageIcon::Question,
+                                           QStringLiteral("Mmémo : ") + Titre()) != vbYes)
+            return false;
+    }
+
     const Sablier sablier;
     if (Mnu_Options->isChecked()) quitterOptionsPourSauvegarder();
     if (Image1_Tag.isEmpty()) Image1_Tag = QString::number(contexte.Icône_Choisie);
@@ -71,19 +99,26 @@ void Mnemo::Mnu_Sauvegarder_Click() {
 
     const Résultat_Écriture écrit =
         Écrire_Mnémo(contexte.plateforme, contexte.dossier.memoFolder(), Tag, Fiche(), Image());
-    if (écrit.ok())
+    if (écrit.ok()) {
         Modifié = false;
-    else
-        Afficher_Erreur(contexte.plateforme, *this, écrit.erreur, écrit.description);
+        Oublier_Récupération();
+    } else if (avecQuestions) {
+        Afficher_Erreur(contexte.plateforme, *this, écrit.erreur,
+                        écrit.description + QStringLiteral("\n\nMnémo : ") + Titre() +
+                            QStringLiteral("\nFichier : ") + Fichier_Fiche());
+    } else if (pourquoi) {
+        *pourquoi = écrit.description;
+    }
 
     const Inscription_Alarme inscription = Mettre_À_Jour_Alarme(
         contexte.alarmes, CK_Alarme_Tag.toInt(), FR_Options->alarmeActive(), FR_Options->alarme());
     CK_Alarme_Tag = inscription.ligne > 0 ? QString::number(inscription.ligne) : QString();
-    if (inscription.tablePleine)
+    if (inscription.tablePleine && avecQuestions)
         contexte.plateforme.messageBox(*this, MESSAGE_ALARME_REFUSÉE, MessageButtons::Ok,
                                        MessageIcon::Exclamation, titreApplication());
 
     if (contexte.Prochaine_Alarme) contexte.Prochaine_Alarme();
+    return écrit.ok();
 }
 
 void Mnemo::Mnu_Supprimer_Click() {

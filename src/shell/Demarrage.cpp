@@ -6,10 +6,14 @@
 #include "store/TablesCodage.h"
 
 void FrmUtilitaires::Form_Load() {
-    if (plateforme.anotherCopyRunning()) {
+    const bool autreCopie = plateforme.anotherCopyRunning();
+    if (autreCopie) {
         plateforme.beep();
         plateforme.messageBox(*this, QStringLiteral("Cette application est déjà lancée !"),
                               MessageButtons::Ok, MessageIcon::Critical, titreApplication());
+    } else if (const QString problème = plateforme.instanceLockFailure(); !problème.isEmpty()) {
+        plateforme.messageBox(*this, problème, MessageButtons::Ok, MessageIcon::Exclamation,
+                              titreApplication());
     }
     Init_Tables();
     contexte.Fermeture_En_Cours = false;
@@ -22,6 +26,8 @@ void FrmUtilitaires::Form_Load() {
 
     hide();
     Lecture_Mnémos(false, false, true);
+    // The copies of another running copy are its own.
+    if (!autreCopie && !terminé_) Reprendre_Récupérations();
 
     Prochaine_Alarme();
 
@@ -29,17 +35,31 @@ void FrmUtilitaires::Form_Load() {
     if (!plateforme.tray().isAvailable()) show();
 }
 
-void FrmUtilitaires::Fermeture_Mnémos() {
+bool FrmUtilitaires::Fermeture_Mnémos() {
     for (int slot = 1; slot <= Nb_Fenêtres && slot < NB_FENÊTRES; ++slot) {
-        if (Mnemo* fenêtre = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]) fenêtre->close();
+        if (Mnemo* fenêtre = Fenêtres_Mnémo[static_cast<std::size_t>(slot)]; fenêtre && !fenêtre->close())
+            return false;
     }
+    return true;
 }
 
 void FrmUtilitaires::Form_Unload() {
+    if (terminé_ || déchargement_) return;
+    déchargement_ = true;
+    contexte.Fermeture_En_Cours = true;
+    const bool fermés = Fermeture_Mnémos();
+    déchargement_ = false;
+    if (!fermés && !terminé_) {
+        // The memo whose save failed is still open with its text: the program stays for the user.
+        contexte.Fermeture_En_Cours = false;
+        return;
+    }
+    Terminer_Programme();
+}
+
+void FrmUtilitaires::Terminer_Programme() {
     if (terminé_) return;
     terminé_ = true;
-    contexte.Fermeture_En_Cours = true;
-    Fermeture_Mnémos();
     Icône_Barre(NIM_DELETE);
     Timer1.arrêter();
     hide();

@@ -48,7 +48,10 @@ void FrmUtilitaires::Créer_Liste() {
 }
 
 void FrmUtilitaires::closeEvent(QCloseEvent* event) {
-    // Closing the main window by any means ends the program.
-    event->accept();
+    // Closing the main window by any means ends the program, unless a memo could not be saved.
     if (!terminé_) Form_Unload();
+    if (terminé_)
+        event->accept();
+    else
+        event->ignore();
 }

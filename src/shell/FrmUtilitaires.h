@@ -9,6 +9,7 @@
 #include "platform/widgets/CommonDialog.h"
 #include "platform/widgets/FenetreDuProgramme.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -35,10 +36,20 @@ public:
     static constexpr int BORDURE = 105;          // twips between outer and client width
     static constexpr int HAUTEUR_CLIENT = 3195;
 
-    // Start-up and shut-down.
+    // Start-up and shut-down. A memo that could not be saved when its closing asked for it stays open, and
+    // stops the closing of all memos: Fermeture_Mnémos then answers false and Form_Unload ends nothing.
     void Form_Load();
     void Form_Unload();
-    void Fermeture_Mnémos();
+    bool Fermeture_Mnémos();
+
+    // The system ends the program (a signal) or the desktop session (logout, shutdown): nobody can answer
+    // a box any more. Every modified memo is saved without a question; one that cannot be (a failure, or
+    // letters its file cannot hold) keeps its recovery copy, which stderr names. Then the shut-down runs.
+    void Fin_Sans_Question();
+
+    // At start-up, recovery copies left by a run that did not end in order are offered back once: Oui
+    // opens each memo with its recovered record, modified; Non sets the copies aside.
+    void Reprendre_Récupérations();
 
     // The notification area: action 0 adds the icon, 1 modifies it, 2 removes it. Without an icon or a
     // tip the previous ones are sent again.
@@ -122,7 +133,12 @@ private:
     void Créer_Menu();
     void Créer_Liste();
 
+    void Terminer_Programme();
+    bool Mot_De_Passe_Admis(const QString& motDePasse, const QString& titre);
+
     QIcon icôneBarre_;
     QString bulleBarre_;
+    QHash<QString, int> lignesAlarme_; // by memo name, the rows of the last rebuild of the alarm table
+    bool déchargement_ = false;        // Form_Unload is closing the memos
     bool terminé_ = false;
 };

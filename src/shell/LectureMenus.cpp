@@ -4,6 +4,7 @@
 #include "FichierMenus.h"
 
 #include "platform/core/ApplicationTitle.h"
+#include "store/Windows1252.h"
 
 #include <QFileInfo>
 
@@ -20,6 +21,16 @@ void FrmUtilitaires::Command5_Click() {
     // The dialog keeps its last file across uses, so a cancel is told by the answer, not by FileName.
     if (!CommonDialog1.ShowOpen(*this) || CommonDialog1.FileName.isEmpty()) return;
     const QString chemin = CommonDialog1.FileName;
+    // Such an entry could never be started again once read back from the file.
+    if (const QList<char32_t> refusés = Caractères_Hors_Options(chemin); !refusés.isEmpty()) {
+        plateforme.messageBox(
+            *this,
+            QStringLiteral("Ce programme ne peut pas être ajouté au menu : son chemin contient "
+                           "des caractères que le fichier des menus ne peut pas garder (%1).\n\n%2")
+                .arg(lettresÀMontrer(refusés), chemin),
+            MessageButtons::Ok, MessageIcon::Exclamation, titreApplication());
+        return;
+    }
 
     const int index = Mnu_Lancer->prochainIndex();
     const QString légende =

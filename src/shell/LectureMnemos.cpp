@@ -60,6 +60,18 @@ Mnemo* FrmUtilitaires::Nouvelle_Fenêtre() {
     return fenêtre;
 }
 
+bool FrmUtilitaires::Mot_De_Passe_Admis(const QString& motDePasse, const QString& titre) {
+    if (motDePasse.isEmpty()) return true;
+    demanderMotDePasse(plateforme, *this, contexte.saisie, titre);
+    if (Mot_De_Passe_Enregistrable(contexte.saisie.MdP_Saisi) == motDePasse) return true;
+    plateforme.beep();
+    plateforme.messageBox(*this,
+                          QStringLiteral("Mot de passe incorrect (attention aux majuscules/minuscules), "
+                                         "refus d'ouverture du Mnémo !"),
+                          MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Mmémo : ") + titre);
+    return false;
+}
+
 void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafraîchir) {
     const Sablier sablier;
     const QString dossier = contexte.dossier.memoFolder();
@@ -89,6 +101,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
     QList<Fiche_Mnémo> fiches;
     QList<int> lignes;
     auto reconstruite = std::make_unique<Table_Alarmes>();
+    lignesAlarme_.clear();
     bool alarmesRefusées = false;
     for (int i = 0; i < FR_Liste->nombre(); ++i) {
         const QString nom = FR_Liste->nomMémo(i);
@@ -97,6 +110,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         const Inscription_Alarme alarme = Inscrire_Alarme(*reconstruite, fiches.constLast());
         alarmesRefusées = alarmesRefusées || alarme.tablePleine;
         lignes << alarme.ligne;
+        if (alarme.ligne > 0) lignesAlarme_.insert(nom, alarme.ligne);
     }
     alarmesRefusées = Reprendre_Alarmes(*reconstruite, contexte.alarmes) || alarmesRefusées;
     contexte.alarmes = *reconstruite;
@@ -121,18 +135,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         if (Fenêtre_Du_Mnémo(nom)) continue;
 
         const MdP_Lu motDePasse = Lire_MdP(fiche.MdP);
-        if (!motDePasse.motDePasse.isEmpty()) {
-            demanderMotDePasse(plateforme, *this, contexte.saisie, fiche.Titre);
-            if (Mot_De_Passe_Enregistrable(contexte.saisie.MdP_Saisi) != motDePasse.motDePasse) {
-                plateforme.beep();
-                plateforme.messageBox(
-                    *this,
-                    QStringLiteral("Mot de passe incorrect (attention aux majuscules/minuscules), "
-                                   "refus d'ouverture du Mnémo !"),
-                    MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Mmémo : ") + fiche.Titre);
-                continue;
-            }
-        }
+        if (!Mot_De_Passe_Admis(motDePasse.motDePasse, fiche.Titre)) continue;
 
         Mnemo* fenêtre = Nouvelle_Fenêtre();
         if (!fenêtre) break;

@@ -32,7 +32,8 @@ void FrmUtilitaires::Mnu_Afficher_Click() {
         *this, QStringLiteral("Fermeture immédiate des Mnémos ouverts ?"), MessageButtons::YesNo,
         MessageIcon::Question, QStringLiteral("Affichage de la liste de tous les Mnémos"));
     if (réponse == vbYes) {
-        Fermeture_Mnémos();
+        // A memo whose save failed stays open, and the list waits until it is dealt with.
+        if (!Fermeture_Mnémos()) return;
         Nb_Fenêtres = 0;
     }
     Lecture_Mnémos(true, true, true);

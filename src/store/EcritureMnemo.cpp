@@ -5,24 +5,33 @@
 #include "ImageMnemo.h"
 #include "MotDePasse.h"
 
+#include <QImageReader>
+
 Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
                                Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer) {
     if (!Nom_Mnémo_Valide(nom)) return Erreur_Fichier(ERREUR_NOM_FICHIER_INCORRECT);
-    if (const int erreur = makePrivateFolder(dossierMnémos)) return Erreur_Système(erreur);
 
     fiche.Début = DÉBUT_FICHE;
     fiche.Fin = FIN_FICHE;
     Brouiller_Fiche(hasard, fiche);
     const QByteArray enregistrement = Composer_Fiche(fiche);
+    if (enregistrement.size() > LIMITE_FICHIER_FICHE)
+        return Erreur_Trop_Grand(QStringLiteral("le fichier de ce Mnémo"), LIMITE_FICHIER_FICHE);
 
     const bool avecImage = !image.isNull();
     QByteArray fichierImage;
     if (avecImage) {
         const QByteArray bmp = Image_En_BMP(image);
         if (bmp.isEmpty()) return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
+        if (!Image_Relisible(bmp))
+            return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo, une fois relue,"),
+                                     qint64(QImageReader::allocationLimit()) * 1024 * 1024);
         fichierImage = Masquer_Image(bmp, hasard);
+        if (fichierImage.size() > LIMITE_FICHIER_IMAGE)
+            return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo"), LIMITE_FICHIER_IMAGE);
     }
 
+    if (const int erreur = makePrivateFolder(dossierMnémos)) return Erreur_Système(erreur);
     const QString cheminFiche = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE);
     const QString ficheProvisoire = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE_PROVISOIRE);
     const QString cheminImage = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE);

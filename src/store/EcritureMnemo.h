@@ -15,8 +15,9 @@
 //
 // Both files are written aside, synced, then renamed over the old ones: a failure or a crash at any point
 // leaves the previous version of each file whole, and the failure is answered (the caller shows it and
-// keeps the memo marked modified). hasard draws the password's pass count and the picture's filler.
-// remplacer is the rename step, replaceable so that a test can make it fail.
+// keeps the memo marked modified). A record or picture file that would pass its limit (FichiersMnemo.h) is
+// refused before anything is written, as the readers would not take it back. hasard draws the password's pass
+// count and the picture's filler. remplacer is the rename step, replaceable so that a test can make it fail.
 Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
                                Fiche_Mnémo fiche, const QImage& image,
                                const ReplaceFile& remplacer = replaceFile);

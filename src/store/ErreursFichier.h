@@ -13,5 +13,8 @@ struct Résultat_Écriture {
 };
 
 Résultat_Écriture Erreur_Fichier(int numéro);
+// A file that would pass its size limit (FichiersMnemo.h): quoi names it for the user ("le fichier de ce
+// Mnémo"), and the text names the limit.
+Résultat_Écriture Erreur_Trop_Grand(const QString& quoi, qint64 limite);
 // The user's view of a failed system call.
 Résultat_Écriture Erreur_Système(int valeurErrno);

@@ -13,6 +13,10 @@ inline constexpr int LARGEUR_FIN = 8;
 
 inline constexpr int NB_CHAMPS_FICHE = 26;
 
+// The characters of a record's bytes: Windows-1252 in memo files; UTF-8 in recovery copies, which must keep
+// every letter typed (Recuperation.h).
+enum class Jeu_Caractères { Windows1252, UTF8 };
+
 // Everything a memo keeps in its record file (N.PSL), in file order. The default value is the empty
 // record that an unreadable file gives: its markers do not match.
 //

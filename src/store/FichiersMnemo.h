@@ -10,6 +10,12 @@ inline const QString EXTENSION_IMAGE = QStringLiteral(".PS2");
 inline const QString EXTENSION_IMAGE_PROVISOIRE = QStringLiteral(".PS3");
 inline const QString EXTENSION_FICHE_PROVISOIRE = QStringLiteral(".PSL.tmp");
 
+// The largest record and picture files, in bytes as they are on disk, for the writer and the readers alike:
+// a save that would pass one is refused whole, and a reader stops there (a larger file was not written by
+// this program and counts as truncated).
+inline constexpr qint64 LIMITE_FICHIER_FICHE = qint64(16) * 1024 * 1024;
+inline constexpr qint64 LIMITE_FICHIER_IMAGE = qint64(256) * 1024 * 1024;
+
 inline QString Chemin_Mnémo(const QString& dossierMnémos, const QString& nom, const QString& extension) {
     return dossierMnémos + QLatin1Char('/') + nom + extension;
 }

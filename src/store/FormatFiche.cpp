@@ -64,10 +64,18 @@ QString àLargeur(const QString& valeur, int largeur) {
 
 // --- Writing ---
 
-QByteArray texteEntreGuillemets(QString valeur, int largeur) {
+QByteArray encoder(const QString& texte, Jeu_Caractères jeu) {
+    return jeu == Jeu_Caractères::UTF8 ? texte.toUtf8() : versWindows1252(texte);
+}
+
+QString décoder(const QByteArray& octets, Jeu_Caractères jeu) {
+    return jeu == Jeu_Caractères::UTF8 ? QString::fromUtf8(octets) : depuisWindows1252(octets);
+}
+
+QByteArray texteEntreGuillemets(QString valeur, int largeur, Jeu_Caractères jeu) {
     valeur.replace(QLatin1Char(GUILLEMET), QStringLiteral("''"));
     valeur = largeur > 0 ? àLargeur(valeur, largeur) : withCrLf(valeur);
-    return GUILLEMET + versWindows1252(valeur) + GUILLEMET;
+    return GUILLEMET + encoder(valeur, jeu) + GUILLEMET;
 }
 
 // --- Reading ---
@@ -148,13 +156,13 @@ template <class Entier> std::optional<Entier> nombre(const Valeur& valeur) {
 
 } // namespace
 
-QByteArray Composer_Fiche(const Fiche_Mnémo& fiche) {
+QByteArray Composer_Fiche(const Fiche_Mnémo& fiche, Jeu_Caractères jeu) {
     QByteArray octets;
     for (const Champ& champ : CHAMPS) {
         octets +=
             std::visit(Selon{
                            [&](QString Fiche_Mnémo::*texte) {
-                               return texteEntreGuillemets(fiche.*texte, champ.largeur);
+                               return texteEntreGuillemets(fiche.*texte, champ.largeur, jeu);
                            },
                            [&](bool Fiche_Mnémo::*booléen) { return fiche.*booléen ? VRAI : FAUX; },
                            [&](qint32 Fiche_Mnémo::*nombre) { return QByteArray::number(fiche.*nombre); },
@@ -166,7 +174,18 @@ QByteArray Composer_Fiche(const Fiche_Mnémo& fiche) {
     return octets;
 }
 
-Fiche_Mnémo Analyser_Fiche(const QByteArray& octets) {
+QList<char32_t> Lettres_Hors_Fichier(const Fiche_Mnémo& fiche) {
+    QList<char32_t> lettres;
+    for (const Champ& champ : CHAMPS) {
+        const auto* texte = std::get_if<QString Fiche_Mnémo::*>(&champ.membre);
+        if (!texte || *texte == &Fiche_Mnémo::MdP) continue;
+        for (const char32_t lettre : horsWindows1252(fiche.**texte))
+            if (!lettres.contains(lettre)) lettres.append(lettre);
+    }
+    return lettres;
+}
+
+Fiche_Mnémo Analyser_Fiche(const QByteArray& octets, Jeu_Caractères jeu) {
     Fiche_Mnémo fiche;
     Lecteur lecteur(octets);
     for (const Champ& champ : CHAMPS) {
@@ -174,7 +193,7 @@ Fiche_Mnémo Analyser_Fiche(const QByteArray& octets) {
         if (!valeur) break;
         std::visit(Selon{
                        [&](QString Fiche_Mnémo::*texte) {
-                           const QString lu = depuisWindows1252(valeur->octets.toByteArray());
+                           const QString lu = décoder(valeur->octets.toByteArray(), jeu);
                            fiche.*texte = champ.largeur > 0 ? àLargeur(lu, champ.largeur) : withLf(lu);
                        },
                        [&](bool Fiche_Mnémo::*champBooléen) {

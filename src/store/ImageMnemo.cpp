@@ -4,13 +4,7 @@
 #include "FichiersMnemo.h"
 
 #include <QBuffer>
-
-namespace {
-
-// Far above any pasted picture; Qt refuses to decode larger images anyway.
-constexpr qint64 LIMITE_FICHIER_IMAGE = qint64(256) * 1024 * 1024;
-
-} // namespace
+#include <QImageReader>
 
 QByteArray Masquer_Image(const QByteArray& image, std::uint8_t remplissage) {
     return static_cast<char>(remplissage) + image;
@@ -31,6 +25,24 @@ QByteArray Image_En_BMP(const QImage& image) {
     tampon.open(QIODevice::WriteOnly);
     if (!image.save(&tampon, "BMP")) return {};
     return octets;
+}
+
+qint64 Taille_Image_Relue(const QByteArray& fichierImage) {
+    QBuffer tampon;
+    tampon.setData(fichierImage);
+    tampon.open(QIODevice::ReadOnly);
+    const QImageReader lecteur(&tampon);
+    const QSize taille = lecteur.size();
+    if (!taille.isValid()) return 0;
+    // As Qt reckons it: lines padded to 32 bits.
+    const qint64 bitsParPixel = QImage::toPixelFormat(lecteur.imageFormat()).bitsPerPixel();
+    const qint64 octetsParLigne = ((taille.width() * bitsParPixel + 31) >> 5) << 2;
+    return octetsParLigne * taille.height();
+}
+
+bool Image_Relisible(const QByteArray& fichierImage) {
+    const qint64 limite = QImageReader::allocationLimit();
+    return limite <= 0 || (Taille_Image_Relue(fichierImage) >> 20) <= limite;
 }
 
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom) {

@@ -20,5 +20,11 @@ QByteArray Restaurer_Image(const QByteArray& fichier);
 // The picture as the memo files hold it; empty when Qt cannot encode it.
 QByteArray Image_En_BMP(const QImage& image);
 
+// Qt decodes a picture only up to its allocation limit (QImageReader::allocationLimit, in MB): what a picture
+// file would take once read back, and whether the reader accepts that much. A save must not write a picture
+// that would never come back.
+qint64 Taille_Image_Relue(const QByteArray& fichierImage);
+bool Image_Relisible(const QByteArray& fichierImage);
+
 // The picture of memo nom, null when it has none or its file is unreadable. The file is only read.
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom);

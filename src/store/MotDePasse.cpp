@@ -18,9 +18,9 @@ QString sansEspacesAutour(const QString& texte) {
     return texte.sliced(début, fin - début);
 }
 
-QString coderFois(QString texte, int tours) {
+QString coderFois(QString texte, int tours, Jeu_Caractères jeu = Jeu_Caractères::Windows1252) {
     for (int tour = 0; tour < tours; ++tour)
-        texte = Coder(texte);
+        texte = jeu == Jeu_Caractères::UTF8 ? Coder_Tout(texte) : Coder(texte);
     return texte;
 }
 
@@ -57,14 +57,14 @@ int Tirer_Tours(RandomSource& hasard, const QString& texte) {
     return tours < TOURS_MIN ? tours + TOURS_AJOUT : tours;
 }
 
-int Brouiller_Fiche(RandomSource& hasard, Fiche_Mnémo& fiche) {
+int Brouiller_Fiche(RandomSource& hasard, Fiche_Mnémo& fiche, Jeu_Caractères jeu) {
     const QString motDePasse = Mot_De_Passe_Enregistrable(fiche.MdP);
     if (motDePasse.isEmpty()) {
         fiche.MdP = QString(LARGEUR_MDP, QLatin1Char(' '));
         return 0;
     }
     const int tours = toursLisibles(motDePasse, Tirer_Tours(hasard, fiche.Texte), toursMax(fiche.Texte));
-    fiche.Texte = coderFois(fiche.Texte, tours);
+    fiche.Texte = coderFois(fiche.Texte, tours, jeu);
     fiche.MdP = coderFois(motDePasse, tours).leftJustified(LARGEUR_MOT_DE_PASSE, QLatin1Char(' ')) +
                 QStringLiteral("%1").arg(tours, LARGEUR_TOURS, 10, QLatin1Char('0'));
     return tours;

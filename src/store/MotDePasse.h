@@ -26,7 +26,9 @@ int Tirer_Tours(RandomSource& hasard, const QString& texte);
 // Turns fiche.MdP (the clear password) and fiche.Texte (clear) into their stored forms and answers the
 // pass count, 0 without a password. When the drawn count would give a coded password that starts or ends
 // with a space, which a reader cannot tell from the padding, the next count in range that does not is used.
-int Brouiller_Fiche(RandomSource& hasard, Fiche_Mnémo& fiche);
+// For a UTF-8 record the text keeps its characters outside Windows-1252 (Coder_Tout).
+int Brouiller_Fiche(RandomSource& hasard, Fiche_Mnémo& fiche,
+                    Jeu_Caractères jeu = Jeu_Caractères::Windows1252);
 
 // The password field as read back: the clear password (empty: none) and the pass count that also
 // unscrambles the text.

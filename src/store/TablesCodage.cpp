@@ -30,6 +30,16 @@ QString appliquer(const Table_Caractères& table, const QString& texte) {
     return depuisWindows1252(octets);
 }
 
+QString appliquerSansPerte(const Table_Caractères& table, const QString& texte) {
+    QString résultat = texte;
+    for (QChar& caractère : résultat) {
+        if (!estWindows1252(caractère.unicode())) continue; // surrogate halves included
+        caractère =
+            caractèreWindows1252(static_cast<std::uint8_t>(table[codeWindows1252(caractère.unicode())]));
+    }
+    return résultat;
+}
+
 } // namespace
 
 void Init_Tables() {}
@@ -37,3 +47,11 @@ void Init_Tables() {}
 QString Coder(const QString& texte) { return appliquer(Table_Codage, texte); }
 
 QString Décoder(const QString& texte) { return appliquer(Table_Décodage, texte); }
+
+QString Coder_Tout(const QString& texte) {
+    return appliquerSansPerte(Table_Codage, texte);
+}
+
+QString Décoder_Tout(const QString& texte) {
+    return appliquerSansPerte(Table_Décodage, texte);
+}

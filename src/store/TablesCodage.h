@@ -45,3 +45,8 @@ void Init_Tables();
 // One pass over a text, character by character, on Windows-1252 codes.
 QString Coder(const QString& texte);
 QString Décoder(const QString& texte);
+
+// The same pass for texts kept in UTF-8 (recovery copies): a character outside Windows-1252 stays as it is
+// instead of turning into '?', so that nothing typed is lost.
+QString Coder_Tout(const QString& texte);
+QString Décoder_Tout(const QString& texte);

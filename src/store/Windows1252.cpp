@@ -1,8 +1,11 @@
 #include "Windows1252.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
+#include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -35,6 +38,39 @@ std::uint8_t codeWindows1252(char32_t character) {
     const auto& table = correspondance().versCode;
     const auto found = table.constFind(static_cast<char16_t>(character));
     return found == table.constEnd() ? std::uint8_t('?') : *found;
+}
+
+bool estWindows1252(char32_t character) {
+    return character <= 0xFFFF && correspondance().versCode.contains(static_cast<char16_t>(character));
+}
+
+QList<char32_t> horsWindows1252(const QString& texte) {
+    QList<char32_t> trouvés;
+    QSet<char32_t> vus;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        char32_t character = texte.at(i).unicode();
+        if (QChar::isHighSurrogate(character) && i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate()) {
+            character = QChar::surrogateToUcs4(texte.at(i).unicode(), texte.at(i + 1).unicode());
+            ++i;
+        }
+        if (estWindows1252(character) || vus.contains(character)) continue;
+        vus.insert(character);
+        trouvés.append(character);
+    }
+    return trouvés;
+}
+
+QString lettresÀMontrer(const QList<char32_t>& lettres) {
+    constexpr qsizetype MONTRÉES = 10;
+    QStringList montrées;
+    for (const char32_t lettre : lettres.first(std::min(lettres.size(), MONTRÉES))) {
+        if (QChar::isPrint(lettre) && !QChar::isSpace(lettre))
+            montrées << QString::fromUcs4(&lettre, 1);
+        else
+            montrées << QStringLiteral("U+%1").arg(quint32(lettre), 4, 16, QLatin1Char('0')).toUpper();
+    }
+    if (lettres.size() > MONTRÉES) montrées << QStringLiteral("…");
+    return montrées.join(QLatin1Char(' '));
 }
 
 QChar caractèreWindows1252(std::uint8_t code) { return QChar(correspondance().versUnicode[code]); }

@@ -12,6 +12,7 @@
 #include "store/ImageMnemo.h"
 #include "store/LectureFiche.h"
 #include "store/MotDePasse.h"
+#include "store/Recuperation.h"
 #include "store/TablesCodage.h"
 
 #include <QCheckBox>
@@ -57,6 +58,11 @@ private slots:
     void suppression();
     void suppressionImpossibleSignalee();
     void doubleClicSurLeFond();
+    void fermetureQuiNePeutSauvegarder_data();
+    void fermetureQuiNePeutSauvegarder();
+    void copieDeSecours();
+    void copieDeSecoursRetiree_data();
+    void copieDeSecoursRetiree();
 
 private:
     Mnemo* nouveau(const QString& nom = QStringLiteral("08122026_00042"));
@@ -577,6 +583,170 @@ void TestMnemo::doubleClicSurLeFond() {
     QCOMPARE(plateforme_->messages[0].owner, f);
     QTest::mouseDClick(f->TX_Mnémo->viewport(), Qt::LeftButton);
     QCOMPARE(plateforme_->messages.size(), 1);
+}
+
+// A save that the closing asked for and that does not happen keeps the window open and modified, whatever
+// stopped it: the file cannot be written, the letters it cannot hold (the user says Non), its size.
+void TestMnemo::fermetureQuiNePeutSauvegarder_data() {
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<int>("réponseLettres"); // 0: no question on letters
+    QTest::addColumn<bool>("ferme");
+    QTest::addColumn<QString>("erreur"); // the caption of the error box; empty: none
+    QTest::addColumn<QByteArray>("enregistré");
+    QTest::newRow("memo folder cannot be made") << "dossier" << 0 << false << "erreur 76" << QByteArray();
+    QTest::newRow("letters outside, Non") << "lettres" << vbNo << false << "" << QByteArray("\"ancien\"");
+    QTest::newRow("letters outside, Oui") << "lettres" << vbYes << true << ""
+                                          << QByteArray("\"?\xF3"
+                                                        "d? ? ?mega ??\"");
+    QTest::newRow("above the size limit") << "taille" << 0 << false << "erreur 6" << QByteArray("\"ancien\"");
+}
+
+void TestMnemo::fermetureQuiNePeutSauvegarder() {
+    QFETCH(QString, cas);
+    QFETCH(int, réponseLettres);
+    QFETCH(bool, ferme);
+    QFETCH(QString, erreur);
+    QFETCH(QByteArray, enregistré);
+    QPointer<Mnemo> f = nouveau();
+    f->show();
+    if (cas == QLatin1String("dossier")) {
+        QFile bloquant(dossier_->memos());
+        QVERIFY(bloquant.open(QIODevice::WriteOnly));
+    } else {
+        f->setTexte(QStringLiteral("ancien"));
+        f->Mnu_Sauvegarder_Click();
+    }
+    if (cas == QLatin1String("taille")) {
+        // In lines, as a text box holds a long text best: each line and its line break take 64 bytes.
+        const QString ligne = QString(62, QLatin1Char('x')) + QLatin1Char('\n');
+        f->setTexte(ligne.repeated(LIMITE_FICHIER_FICHE / 64 + 1));
+    } else {
+        f->setTexte(cas == QLatin1String("dossier") ? QStringLiteral("tapé")
+                                                    : QStringLiteral("Łódź ✓ Ωmega 日本"));
+    }
+    f->Modifié = true;
+    plateforme_->answers.push_back(vbYes);
+    if (réponseLettres) plateforme_->answers.push_back(réponseLettres);
+    plateforme_->messages.clear();
+
+    f->Mnu_Fermer_Click();
+
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"));
+    if (réponseLettres) {
+        QCOMPARE(
+            plateforme_->messages[1].text,
+            QStringLiteral("Ce Mnémo contient des caractères que son fichier ne peut pas garder : Ł ź ✓ Ω 日 "
+                           "本\nIls y seront enregistrés comme des « ? ».\n\nSauvegarder quand même ?"));
+        QCOMPARE(plateforme_->messages[1].icon, MessageIcon::Question);
+        QCOMPARE(plateforme_->messages[1].owner, f.data());
+    }
+    if (!erreur.isEmpty()) {
+        QCOMPARE(plateforme_->messages.size(), 2);
+        const ShownMessage& boîte = plateforme_->messages[1];
+        QCOMPARE(boîte.caption, erreur);
+        QCOMPARE(boîte.icon, MessageIcon::Critical);
+        // Which memo and which file, besides the error.
+        QVERIFY2(boîte.text.endsWith(QStringLiteral("\n\nMnémo : Courses\nFichier : ") + dossier_->memos() +
+                                     QStringLiteral("/08122026_00042.PSL")),
+                 qPrintable(boîte.text));
+        if (cas == QLatin1String("taille")) QVERIFY(boîte.text.contains(QStringLiteral("16 Mo")));
+    }
+    QVERIFY(!contexte_->Fermeture_En_Cours);
+    const auto fiche = [this] {
+        QFile fichier(dossier_->memos() + "/08122026_00042.PSL");
+        return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+    };
+    if (!enregistré.isEmpty())
+        QVERIFY2(fiche().contains(enregistré + "\r\n\"Courses\""), enregistré.constData());
+    if (ferme) {
+        QTRY_VERIFY(f.isNull());
+        return;
+    }
+    QVERIFY(f->isVisible());
+    QVERIFY(f->Modifié);
+
+    // The window can be closed again once the cause is gone: the question comes back.
+    if (cas == QLatin1String("dossier")) QVERIFY(QFile::remove(dossier_->memos()));
+    f->setTexte(QStringLiteral("corrigé"));
+    plateforme_->answers.push_back(vbYes);
+    f->Mnu_Fermer_Click();
+    QTRY_VERIFY(f.isNull());
+    QVERIFY(fiche().contains("\"corrig\xE9\""));
+}
+
+void TestMnemo::copieDeSecours() {
+    Mnemo* f = nouveau();
+    const QString copie = f->Fichier_Récupération();
+    QCOMPARE(copie, dossier_->memos() + "/Recuperation/08122026_00042.PSL");
+
+    // Unmodified: nothing kept.
+    f->setTexte(QStringLiteral("chargé"));
+    f->Garder_Récupération();
+    QVERIFY(!QFile::exists(copie));
+
+    // Modified: the whole record, every letter.
+    f->setTexte(QStringLiteral("Łódź ✓ Ωmega 日本"));
+    f->Modifié = true;
+    f->Garder_Récupération();
+    const QList<Récupération> lues = Lire_Récupérations(dossier_->memos());
+    QCOMPARE(lues.size(), 1);
+    QCOMPARE(lues[0].fiche.Texte, QStringLiteral("Łódź ✓ Ωmega 日本"));
+    QCOMPARE(lues[0].fiche.Titre, QStringLiteral("Courses"));
+
+    // Written again only when something changed.
+    QVERIFY(QFile::remove(copie));
+    f->Garder_Récupération();
+    QVERIFY(!QFile::exists(copie));
+    f->setTitre(QStringLiteral("Autre titre"));
+    f->Garder_Récupération();
+    QCOMPARE(Lire_Récupérations(dossier_->memos()).value(0).fiche.Titre, QStringLiteral("Autre titre"));
+}
+
+void TestMnemo::copieDeSecoursRetiree_data() {
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<bool>("gardée");
+    QTest::newRow("saved") << "sauvegarde" << false;
+    QTest::newRow("closed, Non") << "fermeture Non" << false;
+    QTest::newRow("activation lost, Non") << "activation Non" << false;
+    QTest::newRow("deleted, then Non") << "suppression" << false;
+    QTest::newRow("closed, Oui but the save fails") << "échec" << true;
+    QTest::newRow("closed as the session ends") << "fin de session" << true;
+}
+
+void TestMnemo::copieDeSecoursRetiree() {
+    QFETCH(QString, cas);
+    QFETCH(bool, gardée);
+    Mnemo* f = nouveau();
+    f->show();
+    f->setTexte(QStringLiteral("tapé"));
+    f->Modifié = true;
+    f->Garder_Récupération();
+    QVERIFY(QFile::exists(f->Fichier_Récupération()));
+    const QString copie = f->Fichier_Récupération();
+
+    if (cas == QLatin1String("sauvegarde")) {
+        f->Mnu_Sauvegarder_Click();
+    } else if (cas == QLatin1String("fermeture Non")) {
+        plateforme_->answers.push_back(vbNo);
+        f->Mnu_Fermer_Click();
+    } else if (cas == QLatin1String("activation Non")) {
+        plateforme_->answers.push_back(vbNo);
+        f->Perte_Activation();
+    } else if (cas == QLatin1String("suppression")) {
+        plateforme_->answers = {vbYes, vbNo};
+        f->Mnu_Supprimer_Click();
+    } else if (cas == QLatin1String("échec")) {
+        // The record's name is taken by a folder: the save fails, the window stays.
+        QVERIFY(QDir().mkpath(f->Fichier_Fiche() + "/dedans"));
+        plateforme_->answers.push_back(vbYes);
+        f->Mnu_Fermer_Click();
+        QVERIFY(f->isVisible());
+    } else {
+        contexte_->Fin_De_Session = true;
+        f->close();
+        QVERIFY(plateforme_->messages.isEmpty());
+    }
+    QCOMPARE(QFile::exists(copie), gardée);
 }
 
 QTEST_MAIN(TestMnemo)

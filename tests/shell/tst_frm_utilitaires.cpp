@@ -4,7 +4,11 @@
 #include "dialogs/APropos.h"
 #include "memo/Mnemo.h"
 #include "shell/FrmUtilitaires.h"
+#include "store/Recuperation.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -25,6 +29,12 @@ private slots:
     void quitterFermeTout();
     void boutonsDeLaColonne();
     void aPropos();
+    void verrouImpossibleSignale();
+    void quitterArreteSurUnEchec_data();
+    void quitterArreteSurUnEchec();
+    void finSansQuestion_data();
+    void finSansQuestion();
+    void finPendantUneQuestion();
 
 private:
     std::unique_ptr<TestFolder> dossier_;
@@ -194,6 +204,150 @@ void TestFrmUtilitaires::aPropos() {
     QCOMPARE(nom, QStringLiteral("Pensoir"));
     QCOMPARE(version, QStringLiteral("Version 1.20"));
     QVERIFY(auDessus);
+}
+
+// The lock could not be taken although no other copy runs: the user is told why, and the program starts.
+void TestFrmUtilitaires::verrouImpossibleSignale() {
+    plateforme_->lockFailure = QStringLiteral("Le dossier de Pensoir « /x » n'est pas utilisable : raison.");
+    fenêtre_->Form_Load();
+    QCOMPARE(plateforme_->journal, QStringList({QStringLiteral("message:") + plateforme_->lockFailure,
+                                                QStringLiteral("tray:add")}));
+    const ShownMessage& message = plateforme_->messages.constFirst();
+    QCOMPARE(message.caption, QStringLiteral("Pensoir"));
+    QCOMPARE(message.icon, MessageIcon::Exclamation);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    QCOMPARE(terminaisons_, 0);
+}
+
+void TestFrmUtilitaires::quitterArreteSurUnEchec_data() {
+    quitterFermeTout_data();
+}
+
+// A memo whose save fails while the program quits stays open with its text, the windows after it are not
+// asked, and the program goes on; once the cause is gone, quitting works.
+void TestFrmUtilitaires::quitterArreteSurUnEchec() {
+    QFETCH(QString, commande);
+    fenêtre_->Form_Load();
+    fenêtre_->show();
+    Mnemo première(fenêtre_->contexte), seconde(fenêtre_->contexte);
+    int slot = 0;
+    for (Mnemo* m : {&première, &seconde}) {
+        m->setAttribute(Qt::WA_DeleteOnClose, false);
+        m->Tag = QStringLiteral("08122026_0000%1").arg(++slot);
+        m->setTitre(m->Tag);
+        m->setTexte(QStringLiteral("tapé"));
+        m->Modifié = true;
+        m->show();
+        fenêtre_->Fenêtres_Mnémo[slot] = m;
+    }
+    fenêtre_->Nb_Fenêtres = 2;
+    // The first memo's record cannot be written: a folder has its name.
+    QVERIFY(QDir().mkpath(première.Fichier_Fiche() + QStringLiteral("/dedans")));
+    const auto quitter = [&] {
+        if (commande == QLatin1String("menu"))
+            fenêtre_->Mnu_Quit->trigger();
+        else if (commande == QLatin1String("bouton"))
+            fenêtre_->Command6->click();
+        else
+            fenêtre_->close();
+    };
+    plateforme_->answers = {vbYes};
+    quitter();
+
+    QCOMPARE(plateforme_->messages.size(), 2);
+    QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Faut-il sauvergarder ce Mnémo ?"));
+    QCOMPARE(plateforme_->messages[1].caption, QStringLiteral("erreur 75"));
+    QVERIFY(première.isVisible() && première.Modifié);
+    QVERIFY(seconde.isVisible() && seconde.Modifié);
+    QCOMPARE(terminaisons_, 0);
+    QCOMPARE(plateforme_->trayIcon.calls, QStringList{QStringLiteral("add")});
+    QVERIFY(!fenêtre_->contexte.Fermeture_En_Cours);
+    QVERIFY(fenêtre_->isVisible());
+
+    QVERIFY(QDir(première.Fichier_Fiche()).removeRecursively());
+    plateforme_->answers = {vbYes, vbYes};
+    quitter();
+    QCOMPARE(terminaisons_, 1);
+    QVERIFY(!première.isVisible() && !seconde.isVisible());
+    QVERIFY(QFile::exists(première.Fichier_Fiche()) && QFile::exists(seconde.Fichier_Fiche()));
+    QCOMPARE(plateforme_->trayIcon.calls, QStringList({QStringLiteral("add"), QStringLiteral("remove")}));
+}
+
+void TestFrmUtilitaires::finSansQuestion_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("modifié");
+    QTest::addColumn<bool>("bloqué"); // the record's name is taken by a folder
+    QTest::addColumn<bool>("enregistré");
+    QTest::addColumn<QString>("raison"); // on stderr; empty: nothing said
+    QTest::newRow("modified memo saved") << "tapé avant la fin" << true << false << true << "";
+    QTest::newRow("unmodified memo left alone") << "tapé avant la fin" << false << false << false << "";
+    QTest::newRow("letters its file cannot hold")
+        << "Łódź" << true << false << false << "des caractères que son fichier ne peut pas garder : Ł ź";
+    QTest::newRow("record cannot be written")
+        << "tapé avant la fin" << true << true << false << "Erreur d'accès au chemin/fichier";
+}
+
+// A signal or the end of the session: every modified memo is saved without a question; one that cannot be
+// keeps its recovery copy, and stderr names it; then the usual shut-down.
+void TestFrmUtilitaires::finSansQuestion() {
+    QFETCH(QString, texte);
+    QFETCH(bool, modifié);
+    QFETCH(bool, bloqué);
+    QFETCH(bool, enregistré);
+    QFETCH(QString, raison);
+    fenêtre_->Form_Load();
+    Mnemo mnémo(fenêtre_->contexte);
+    mnémo.setAttribute(Qt::WA_DeleteOnClose, false);
+    mnémo.Tag = QStringLiteral("08122026_00001");
+    mnémo.setTitre(QStringLiteral("Courses"));
+    mnémo.setTexte(texte);
+    mnémo.Modifié = modifié;
+    mnémo.show();
+    fenêtre_->Fenêtres_Mnémo[1] = &mnémo;
+    fenêtre_->Nb_Fenêtres = 1;
+    if (bloqué) QVERIFY(QDir().mkpath(mnémo.Fichier_Fiche() + QStringLiteral("/dedans")));
+    if (!raison.isEmpty())
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            qPrintable(QStringLiteral("Pensoir : le Mnémo « Courses » n'a pas été enregistré dans %1 "
+                                      "(%2) ; ses modifications sont gardées dans %3 et seront "
+                                      "proposées au prochain démarrage.")
+                           .arg(mnémo.Fichier_Fiche(), raison, mnémo.Fichier_Récupération())));
+
+    fenêtre_->Fin_Sans_Question();
+
+    QVERIFY(plateforme_->messages.isEmpty());
+    QVERIFY(!mnémo.isVisible());
+    QCOMPARE(QFileInfo(mnémo.Fichier_Fiche()).isFile(), enregistré);
+    const QList<Récupération> copies = Lire_Récupérations(dossier_->memos());
+    QCOMPARE(copies.size(), raison.isEmpty() ? 0 : 1);
+    if (!copies.isEmpty()) QCOMPARE(copies[0].fiche.Texte, texte);
+    QCOMPARE(plateforme_->trayIcon.calls, QStringList({QStringLiteral("add"), QStringLiteral("remove")}));
+    QCOMPARE(terminaisons_, 1);
+    QVERIFY(fenêtre_->estTerminé());
+}
+
+// The end comes while the user is being asked whether to save: it does not wait for the answer.
+void TestFrmUtilitaires::finPendantUneQuestion() {
+    fenêtre_->Form_Load();
+    Mnemo mnémo(fenêtre_->contexte);
+    mnémo.setAttribute(Qt::WA_DeleteOnClose, false);
+    mnémo.Tag = QStringLiteral("08122026_00001");
+    mnémo.setTexte(QStringLiteral("tapé"));
+    mnémo.Modifié = true;
+    mnémo.show();
+    fenêtre_->Fenêtres_Mnémo[1] = &mnémo;
+    fenêtre_->Nb_Fenêtres = 1;
+    plateforme_->onMessage = [this](const ShownMessage&) { fenêtre_->Fin_Sans_Question(); };
+    plateforme_->answers = {vbNo}; // what the box answers once the program has ended it
+
+    fenêtre_->Mnu_Quit->trigger();
+
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QVERIFY(QFile::exists(mnémo.Fichier_Fiche()));
+    QVERIFY(!mnémo.isVisible());
+    QCOMPARE(terminaisons_, 1);
+    QCOMPARE(plateforme_->trayIcon.calls, QStringList({QStringLiteral("add"), QStringLiteral("remove")}));
 }
 
 QTEST_MAIN(TestFrmUtilitaires)

@@ -51,6 +51,9 @@ private slots:
     void lancer();
     void afficherTousLesMnemos_data();
     void afficherTousLesMnemos();
+    void afficherTousArreteSurUnEchec();
+    void cheminQuiNePeutEtreGarde_data();
+    void cheminQuiNePeutEtreGarde();
 
 private:
     QString fichierMenus() const { return dossier_->menus() + QStringLiteral("/MenuOptions.txt"); }
@@ -355,6 +358,61 @@ void TestMenuPopUp::afficherTousLesMnemos() {
     QCOMPARE(mnémo1.isVisible(), !fermés);
     QCOMPARE(mnémo2.isVisible(), !fermés);
     QCOMPARE(fenêtre_->Nb_Fenêtres, fermés ? 0 : 2);
+}
+
+// A memo whose save fails stays open, and the list is not shown over it.
+void TestMenuPopUp::afficherTousArreteSurUnEchec() {
+    fenêtre_->Form_Load();
+    Mnemo mnémo(fenêtre_->contexte);
+    mnémo.setAttribute(Qt::WA_DeleteOnClose, false);
+    mnémo.Tag = QStringLiteral("08122026_00001");
+    mnémo.Modifié = true;
+    mnémo.show();
+    fenêtre_->Fenêtres_Mnémo[1] = &mnémo;
+    fenêtre_->Nb_Fenêtres = 1;
+    QVERIFY(QDir().mkpath(mnémo.Fichier_Fiche() + QStringLiteral("/dedans")));
+    plateforme_->answers = {vbYes, vbYes}; // close them all; save this one
+
+    fenêtre_->Mnu_Afficher->trigger();
+
+    QCOMPARE(plateforme_->messages.size(), 3);
+    QCOMPARE(plateforme_->messages[2].caption, QStringLiteral("erreur 75"));
+    QVERIFY(mnémo.isVisible() && mnémo.Modifié);
+    QCOMPARE(fenêtre_->Nb_Fenêtres, qint16(1));
+    QVERIFY(!fenêtre_->isVisible());
+    QVERIFY(!fenêtre_->FR_Liste->isVisibleTo(fenêtre_.get()));
+}
+
+// A program whose path the options file cannot carry back is refused: it could never start after a restart.
+void TestMenuPopUp::cheminQuiNePeutEtreGarde_data() {
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<QString>("montrés");
+    QTest::newRow("letters outside Windows-1252") << "/opt/日本/Łódź"
+                                                  << "日 本 Ł ź";
+    QTest::newRow("double quote") << "/opt/dit \"oui\""
+                                  << "\"";
+    QTest::newRow("line break") << "/opt/deux\nlignes"
+                                << "U+000A";
+}
+
+void TestMenuPopUp::cheminQuiNePeutEtreGarde() {
+    QFETCH(QString, chemin);
+    QFETCH(QString, montrés);
+    fenêtre_->Form_Load();
+    plateforme_->chosenFiles = {chemin};
+    fenêtre_->Command5->click();
+
+    QCOMPARE(plateforme_->messages.size(), 1);
+    const ShownMessage& message = plateforme_->messages.constFirst();
+    QCOMPARE(message.text,
+             QStringLiteral("Ce programme ne peut pas être ajouté au menu : son chemin contient des "
+                            "caractères que le fichier des menus ne peut pas garder (%1).\n\n%2")
+                 .arg(montrés, chemin));
+    QCOMPARE(message.icon, MessageIcon::Exclamation);
+    QCOMPARE(message.owner, fenêtre_.get());
+    QVERIFY(plateforme_->inputBoxes.isEmpty());
+    QCOMPARE(fenêtre_->Mnu_Lancer->nombre(), 1);
+    QVERIFY(!QFile::exists(fichierMenus()));
 }
 
 QTEST_MAIN(TestMenuPopUp)

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -267,6 +268,93 @@ private slots:
             for (const QString& fichier : fichiersDuDossier(dossier))
                 QVERIFY2(!fichier.endsWith(".tmp") && !fichier.endsWith(".PS3"), qPrintable(fichier));
         }
+    }
+
+    // The writer refuses what the reader would cut: the limit holds on the bytes of the file, where a line
+    // break takes two and every character one.
+    void sizeLimitHoldsForWriterAndReader_data() {
+        QTest::addColumn<qint64>("enTrop"); // bytes beyond the limit; 0 or less: within it
+        QTest::addColumn<bool>("sautsDeLigne");
+        QTest::newRow("exactly at the limit") << qint64(0) << false;
+        QTest::newRow("one byte over") << qint64(1) << false;
+        QTest::newRow("over only once line breaks take two bytes") << qint64(1) << true;
+    }
+    void sizeLimitHoldsForWriterAndReader() {
+        QFETCH(qint64, enTrop);
+        QFETCH(bool, sautsDeLigne);
+        const TestFolder dossier;
+        const Version ancienne = sauverPremièreVersion(dossier);
+
+        // The record without its text, then a text that brings it to the size wanted.
+        const qint64 sansTexte = octetsSauvés(ficheAvecTexte(QString())).size();
+        const qint64 octetsDuTexte = LIMITE_FICHIER_FICHE - sansTexte + enTrop;
+        QString texte;
+        if (sautsDeLigne) {
+            texte = QString(octetsDuTexte / 2, QLatin1Char('\n'));
+            if (octetsDuTexte % 2) texte += QLatin1Char('x');
+            QVERIFY(texte.size() < LIMITE_FICHIER_FICHE - sansTexte);
+        } else {
+            texte = QString(octetsDuTexte, QLatin1Char('x'));
+        }
+
+        FakeCore plateforme;
+        const Résultat_Écriture écrit =
+            Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheAvecTexte(texte), QImage());
+
+        qint16 icône = 0;
+        if (enTrop <= 0) {
+            QVERIFY(écrit.ok());
+            QCOMPARE(QFileInfo(chemin(dossier, ".PSL")).size(), LIMITE_FICHIER_FICHE);
+            const Fiche_Mnémo lue = Lire_Fiche(dossier.memos(), NOM, icône);
+            QVERIFY(lue.marqueursValides());
+            QCOMPARE(lue.Texte.size(), texte.size());
+            return;
+        }
+        QCOMPARE(écrit.erreur, ERREUR_DEPASSEMENT_CAPACITE);
+        QCOMPARE(écrit.description,
+                 QStringLiteral("Dépassement de capacité : le fichier de ce Mnémo dépasserait "
+                                "la taille limite de 16 Mo (16777216 octets). Rien n'a été "
+                                "enregistré."));
+        QCOMPARE(contenu(chemin(dossier, ".PSL")), ancienne.fiche);
+        QCOMPARE(contenu(chemin(dossier, ".PS2")), ancienne.image);
+        QCOMPARE(fichiersDuDossier(dossier), QStringList({NOM + ".PS2", NOM + ".PSL"}));
+    }
+
+    // Qt reads a picture back only up to its allocation limit: the writer refuses what would not come back.
+    void pictureLimitHoldsForWriterAndReader_data() {
+        QTest::addColumn<int>("enTrop"); // MB beyond the reader's limit
+        QTest::newRow("as large as the reader takes") << 0;
+        QTest::newRow("a MB more") << 1;
+    }
+    void pictureLimitHoldsForWriterAndReader() {
+        QFETCH(int, enTrop);
+        const bool accepté = enTrop == 0;
+        const int limite = QImageReader::allocationLimit();
+        // Lines of 4096 pixels of 4 bytes: 64 make a MB once read.
+        const int lignes = (limite + enTrop) * 64;
+        const TestFolder dossier;
+        const Version ancienne = sauverPremièreVersion(dossier);
+        QImage image(4096, lignes, QImage::Format_RGB32);
+        image.fill(qRgb(1, 2, 3));
+
+        FakeCore plateforme;
+        const Résultat_Écriture écrit = Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), image);
+
+        if (accepté) {
+            QVERIFY(écrit.ok());
+            QCOMPARE(Lire_Image(dossier.memos(), NOM).size(), image.size());
+            return;
+        }
+        QCOMPARE(écrit.erreur, ERREUR_DEPASSEMENT_CAPACITE);
+        QCOMPARE(écrit.description,
+                 QStringLiteral("Dépassement de capacité : l'image de ce Mnémo, une fois relue, "
+                                "dépasserait la taille limite de %1 Mo (%2 octets). Rien n'a "
+                                "été enregistré.")
+                     .arg(limite)
+                     .arg(qint64(limite) * 1024 * 1024));
+        QCOMPARE(contenu(chemin(dossier, ".PSL")), ancienne.fiche);
+        QCOMPARE(contenu(chemin(dossier, ".PS2")), ancienne.image);
+        QCOMPARE(fichiersDuDossier(dossier), QStringList({NOM + ".PS2", NOM + ".PSL"}));
     }
 
     void leftoversOfAnInterruptedSaveDoNotStopTheNext() {

@@ -374,6 +374,37 @@ private slots:
         QVERIFY(!lue.marqueursValides());
     }
 
+    void lettersTheFileCannotHold_data() {
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<QString>("lettres");
+        const auto ligne = [](const char* nom, const char* champ, const char* valeur, const char* lettres) {
+            QTest::newRow(nom) << QString::fromUtf8(champ) << QString::fromUtf8(valeur)
+                               << QString::fromUtf8(lettres);
+        };
+        ligne("none", "Texte", "Œuvre à 12 €, déjà", "");
+        ligne("text, each once", "Texte", "Łódź ✓ Ωmega 日本 Łódź", "Łź✓Ω日本");
+        ligne("beyond 16 bits as one", "Texte", "a😀", "😀");
+        ligne("title", "Titre", "Zürich → Łódź", "→Łź");
+        ligne("alarm message", "Message", "Ωmega", "Ω");
+        ligne("program path", "PRG", "/opt/日本/prog", "日本");
+        ligne("font name", "Police", "Noto Sans 日本", "日本");
+        ligne("password left out", "MdP", "Łódź", "");
+    }
+    void lettersTheFileCannotHold() {
+        QFETCH(QString, champ);
+        QFETCH(QString, valeur);
+        QFETCH(QString, lettres);
+        Fiche_Mnémo fiche = ficheClaire();
+        const QHash<QString, QString Fiche_Mnémo::*> champs = {
+            {"Texte", &Fiche_Mnémo::Texte},     {"Titre", &Fiche_Mnémo::Titre},
+            {"Message", &Fiche_Mnémo::Message}, {"PRG", &Fiche_Mnémo::PRG},
+            {"Police", &Fiche_Mnémo::Police},   {"MdP", &Fiche_Mnémo::MdP}};
+        fiche.*champs.value(champ) = valeur;
+        const QList<char32_t> trouvées = Lettres_Hors_Fichier(fiche);
+        QCOMPARE(QString::fromUcs4(trouvées.constData(), trouvées.size()), lettres);
+    }
+
     void hugeFileIsReadUpToTheLimit() {
         // A 50 MB text: read as far as the limit, then it counts as truncated.
         const QByteArray début = enLignes(valeursClaires().mid(0, TEXTE)) + "\"";

@@ -111,6 +111,32 @@ private slots:
         QCOMPARE(fois(Décoder, codé, tours), attendu);
     }
 
+    // Recovery copies are kept in UTF-8: the same passes, but what Windows-1252 cannot hold stays itself.
+    void lossless_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("tours");
+        for (const int tours : {1, 4, 99}) {
+            QTest::addRow("letters outside, %d passes", tours)
+                << QStringLiteral("Łódź ✓ Ωmega 日本 €\nfin") << tours;
+            QTest::addRow("beyond 16 bits, %d passes", tours) << QStringLiteral("a😀b") << tours;
+            QTest::addRow("all 256 codes, %d passes", tours) << tousLesCaractères() << tours;
+        }
+    }
+    void lossless() {
+        QFETCH(QString, texte);
+        QFETCH(int, tours);
+        const QString codé = fois(Coder_Tout, texte, tours);
+        QCOMPARE(fois(Décoder_Tout, codé, tours), texte);
+        // Within Windows-1252 it is the record's own scrambling; outside, each character stays itself.
+        QCOMPARE(codé.size(), texte.size());
+        for (qsizetype i = 0; i < texte.size(); ++i) {
+            if (estWindows1252(texte[i].unicode()))
+                QCOMPARE(codé[i], fois(Coder, QString(texte[i]), tours).at(0));
+            else
+                QCOMPARE(codé[i], texte[i]);
+        }
+    }
+
     void codingNeverCreatesAQuoteOrALineBreak() {
         QString sans;
         for (const QChar c : tousLesCaractères())

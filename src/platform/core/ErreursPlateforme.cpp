@@ -4,6 +4,8 @@
 
 QString Description_Erreur(int numéro) {
     switch (numéro) {
+    case ERREUR_DEPASSEMENT_CAPACITE:
+        return QStringLiteral("Dépassement de capacité");
     case ERREUR_NOM_FICHIER_INCORRECT:
         return QStringLiteral("Nom ou numéro de fichier incorrect");
     case ERREUR_FICHIER_INTROUVABLE:

@@ -3,6 +3,7 @@
 #include <QString>
 
 // Platform errors as the user is shown them: a number and its French text.
+inline constexpr int ERREUR_DEPASSEMENT_CAPACITE = 6;
 inline constexpr int ERREUR_NOM_FICHIER_INCORRECT = 52;
 inline constexpr int ERREUR_FICHIER_INTROUVABLE = 53;
 inline constexpr int ERREUR_ENTREE_SORTIE = 57;

@@ -15,10 +15,15 @@
 class PlatformCore : public Clock, public RandomSource {
 public:
     virtual StartResult startProgram(const QString& commandLine) = 0;
+    // Takes the program folder's lock for the whole run, creating the folder first; true only when another
+    // live copy holds it.
     virtual bool anotherCopyRunning() = 0;
     virtual Registry& registry() = 0;
     // The login name of the process's user; empty when the system does not know it.
     virtual QString userName() const = 0;
     // The program's own file, full path, as start at login names it.
     virtual QString programPath() const = 0;
+    // After anotherCopyRunning(): why the lock could not be taken although no other copy holds it, as the
+    // user is told (the folder and the reason); empty when it was taken or another copy holds it.
+    virtual QString instanceLockFailure() const = 0;
 };

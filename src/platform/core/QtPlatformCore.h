@@ -22,15 +22,17 @@ public:
     double rnd() override;
 
     StartResult startProgram(const QString& commandLine) override;
-    // Takes the program folder's lock for as long as this object lives; true when another process holds it.
+    // The lock is held for as long as this object lives.
     bool anotherCopyRunning() override;
     Registry& registry() override;
     QString userName() const override;
     QString programPath() const override;
+    QString instanceLockFailure() const override { return lockFailure_; }
 
 private:
     ProgramFolder dossier_;
     QRandomGenerator random_;
     std::unique_ptr<QLockFile> instanceLock_;
     DesktopRegistry registry_;
+    QString lockFailure_;
 };

@@ -42,6 +42,7 @@ public:
     Registry& registry() override { return *registryInUse; }
     QString userName() const override { return user; }
     QString programPath() const override { return program; }
+    QString instanceLockFailure() const override { return lockFailure; }
 
     // Scripted.
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 29, 50));
@@ -52,6 +53,7 @@ public:
     Registry* registryInUse = &fakeRegistry; // a test of the desktop's own places puts a DesktopRegistry
     QString user = QStringLiteral("marie");
     QString program = QStringLiteral("/usr/bin/pensoir");
+    QString lockFailure; // why the lock could not be taken, when otherCopy is false
 
     // Recorded.
     QStringList started;

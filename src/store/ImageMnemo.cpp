@@ -4,11 +4,16 @@
 #include "FichiersMnemo.h"
 
 #include <QBuffer>
+#include <QImageReader>
 
 namespace {
 
 // Far above any pasted picture; Qt refuses to decode larger images anyway.
 constexpr qint64 LIMITE_FICHIER_IMAGE = qint64(256) * 1024 * 1024;
+
+bool tropGrande(QSize taille) {
+    return qint64(taille.width()) * taille.height() * 4 > qint64(LIMITE_MÉMOIRE_IMAGE_MO) * 1024 * 1024;
+}
 
 } // namespace
 
@@ -33,10 +38,26 @@ QByteArray Image_En_BMP(const QImage& image) {
     return octets;
 }
 
+QImage Décoder_Image(const QByteArray& fichier) {
+    QByteArray image = Restaurer_Image(fichier);
+    QBuffer tampon(&image);
+    if (!tampon.open(QIODevice::ReadOnly)) return {};
+    // Qt's limit holds for every picture the program decodes; it is set here so that none read from a
+    // file is decoded without it.
+    QImageReader::setAllocationLimit(LIMITE_MÉMOIRE_IMAGE_MO);
+    QImageReader lecteur(&tampon);
+    // A size the header gives is refused before anything is allocated, whichever format's reader it is;
+    // a picture of a lower depth is measured as it will be shown too.
+    if (const QSize annoncée = lecteur.size(); annoncée.isValid() && tropGrande(annoncée)) return {};
+    QImage décodée = lecteur.read();
+    if (tropGrande(décodée.size())) return {};
+    return décodée;
+}
+
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom) {
     QByteArray fichier;
     if (!Nom_Mnémo_Valide(nom) ||
         !readFileStart(Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE), LIMITE_FICHIER_IMAGE, fichier))
         return {};
-    return QImage::fromData(Restaurer_Image(fichier));
+    return Décoder_Image(fichier);
 }

@@ -20,5 +20,13 @@ QByteArray Restaurer_Image(const QByteArray& fichier);
 // The picture as the memo files hold it; empty when Qt cannot encode it.
 QByteArray Image_En_BMP(const QImage& image);
 
+// Decoding a picture may take this much memory at most (megabytes), whatever size its file claims: a
+// picture shown takes 4 bytes a pixel, and a screenshot of a 4K screen takes 32.
+inline constexpr int LIMITE_MÉMOIRE_IMAGE_MO = 128;
+
+// The picture a picture file's bytes hold, decoded within that limit; null when there is none or it
+// would take more.
+QImage Décoder_Image(const QByteArray& fichier);
+
 // The picture of memo nom, null when it has none or its file is unreadable. The file is only read.
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom);

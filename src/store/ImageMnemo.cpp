@@ -11,8 +11,11 @@ namespace {
 // Far above any pasted picture; Qt refuses to decode larger images anyway.
 constexpr qint64 LIMITE_FICHIER_IMAGE = qint64(256) * 1024 * 1024;
 
+// A header may give a negative side (a bitmap stored top down): its length is what counts.
 bool tropGrande(QSize taille) {
-    return qint64(taille.width()) * taille.height() * 4 > qint64(LIMITE_MÉMOIRE_IMAGE_MO) * 1024 * 1024;
+    const qint64 largeur = qAbs(qint64(taille.width())), hauteur = qAbs(qint64(taille.height()));
+    return largeur > LIMITE_CÔTÉ_IMAGE || hauteur > LIMITE_CÔTÉ_IMAGE ||
+           largeur * hauteur * 4 > qint64(LIMITE_MÉMOIRE_IMAGE_MO) * 1024 * 1024;
 }
 
 } // namespace
@@ -48,7 +51,7 @@ QImage Décoder_Image(const QByteArray& fichier) {
     QImageReader lecteur(&tampon);
     // A size the header gives is refused before anything is allocated, whichever format's reader it is;
     // a picture of a lower depth is measured as it will be shown too.
-    if (const QSize annoncée = lecteur.size(); annoncée.isValid() && tropGrande(annoncée)) return {};
+    if (tropGrande(lecteur.size())) return {};
     QImage décodée = lecteur.read();
     if (tropGrande(décodée.size())) return {};
     return décodée;

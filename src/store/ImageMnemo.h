@@ -23,9 +23,11 @@ QByteArray Image_En_BMP(const QImage& image);
 // Decoding a picture may take this much memory at most (megabytes), whatever size its file claims: a
 // picture shown takes 4 bytes a pixel, and a screenshot of a 4K screen takes 32.
 inline constexpr int LIMITE_MÉMOIRE_IMAGE_MO = 128;
+// Nor may either side be longer (pixels): Qt's painting and X11 coordinates go no further.
+inline constexpr int LIMITE_CÔTÉ_IMAGE = 32767;
 
-// The picture a picture file's bytes hold, decoded within that limit; null when there is none or it
-// would take more.
+// The picture a picture file's bytes hold, decoded within those limits; null when there is none or it
+// would go beyond.
 QImage Décoder_Image(const QByteArray& fichier);
 
 // The picture of memo nom, null when it has none or its file is unreadable. The file is only read.

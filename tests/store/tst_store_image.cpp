@@ -140,7 +140,8 @@ private slots:
     }
 
     // Whatever size a header claims, decoding takes at most the memory limit, counted at 4 bytes a pixel
-    // as the picture will be shown, even for a picture stored with fewer.
+    // as the picture will be shown, even for a picture stored with fewer, and no side is longer than Qt
+    // can paint.
     void pictureBeyondTheMemoryLimitGivesNone_data() {
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<bool>("lue");
@@ -148,6 +149,9 @@ private slots:
         for (const int position : {18, 22}) // width, height: 30000, pixel data of 2 x 2
             qToLittleEndian<qint32>(30000, énorme.data() + position);
         QTest::newRow("bitmap header of 30000 x 30000") << énorme << false;
+        QByteArray haute = encoder(motif(2, 2), "BMP");
+        qToLittleEndian<qint32>(-40000, haute.data() + 22); // top down
+        QTest::newRow("bitmap header of 2 x 40000, top down") << haute << false;
         const auto noirEtBlanc = [](int côté) {
             QImage image(côté, côté, QImage::Format_Mono);
             image.fill(0);

@@ -3,7 +3,8 @@
 # replay: inputs that reach new code are merged into each reader's corpus folder, inputs that make it
 # fail are copied to its crashes folder. Installs clang when missing, builds in build-fuzz.
 # Usage: scripts/fuzz.sh [SECONDS [READER...]]   SECONDS for each reader, 60 by default; every reader
-# when none is named (their names: build-fuzz/fuzz-targets/*.txt, lire_fiche for the memo records).
+# when none is named (their names: build-fuzz/fuzz-targets/*.txt; lire_fiche, lire_image,
+# options_lanceur, autostart_entry).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

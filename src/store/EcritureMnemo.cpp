@@ -5,7 +5,6 @@
 #include "ImageMnemo.h"
 #include "MotDePasse.h"
 
-#include <QImageReader>
 
 Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
                                Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer) {
@@ -21,11 +20,11 @@ Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierM
     const bool avecImage = !image.isNull();
     QByteArray fichierImage;
     if (avecImage) {
+        if (!Image_Relisible(image))
+            return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo, une fois relue,"),
+                                     qint64(LIMITE_MÉMOIRE_IMAGE_MO) * 1024 * 1024);
         const QByteArray bmp = Image_En_BMP(image);
         if (bmp.isEmpty()) return Erreur_Fichier(ERREUR_ENTREE_SORTIE);
-        if (!Image_Relisible(bmp))
-            return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo, une fois relue,"),
-                                     qint64(QImageReader::allocationLimit()) * 1024 * 1024);
         fichierImage = Masquer_Image(bmp, hasard);
         if (fichierImage.size() > LIMITE_FICHIER_IMAGE)
             return Erreur_Trop_Grand(QStringLiteral("l'image de ce Mnémo"), LIMITE_FICHIER_IMAGE);

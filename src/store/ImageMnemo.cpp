@@ -6,6 +6,17 @@
 #include <QBuffer>
 #include <QImageReader>
 
+namespace {
+
+// A header may give a negative side (a bitmap stored top down): its length is what counts.
+bool tropGrande(QSize taille) {
+    const qint64 largeur = qAbs(qint64(taille.width())), hauteur = qAbs(qint64(taille.height()));
+    return largeur > LIMITE_CÔTÉ_IMAGE || hauteur > LIMITE_CÔTÉ_IMAGE ||
+           largeur * hauteur * 4 > qint64(LIMITE_MÉMOIRE_IMAGE_MO) * 1024 * 1024;
+}
+
+} // namespace
+
 QByteArray Masquer_Image(const QByteArray& image, std::uint8_t remplissage) {
     return static_cast<char>(remplissage) + image;
 }
@@ -27,22 +38,24 @@ QByteArray Image_En_BMP(const QImage& image) {
     return octets;
 }
 
-qint64 Taille_Image_Relue(const QByteArray& fichierImage) {
-    QBuffer tampon;
-    tampon.setData(fichierImage);
-    tampon.open(QIODevice::ReadOnly);
-    const QImageReader lecteur(&tampon);
-    const QSize taille = lecteur.size();
-    if (!taille.isValid()) return 0;
-    // As Qt reckons it: lines padded to 32 bits.
-    const qint64 bitsParPixel = QImage::toPixelFormat(lecteur.imageFormat()).bitsPerPixel();
-    const qint64 octetsParLigne = ((taille.width() * bitsParPixel + 31) >> 5) << 2;
-    return octetsParLigne * taille.height();
+bool Image_Relisible(const QImage& image) {
+    return !tropGrande(image.size());
 }
 
-bool Image_Relisible(const QByteArray& fichierImage) {
-    const qint64 limite = QImageReader::allocationLimit();
-    return limite <= 0 || (Taille_Image_Relue(fichierImage) >> 20) <= limite;
+QImage Décoder_Image(const QByteArray& fichier) {
+    QByteArray image = Restaurer_Image(fichier);
+    QBuffer tampon(&image);
+    if (!tampon.open(QIODevice::ReadOnly)) return {};
+    // Qt's limit holds for every picture the program decodes; it is set here so that none read from a
+    // file is decoded without it.
+    QImageReader::setAllocationLimit(LIMITE_MÉMOIRE_IMAGE_MO);
+    QImageReader lecteur(&tampon);
+    // A size the header gives is refused before anything is allocated, whichever format's reader it is;
+    // a picture of a lower depth is measured as it will be shown too.
+    if (tropGrande(lecteur.size())) return {};
+    QImage décodée = lecteur.read();
+    if (tropGrande(décodée.size())) return {};
+    return décodée;
 }
 
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom) {
@@ -50,5 +63,5 @@ QImage Lire_Image(const QString& dossierMnémos, const QString& nom) {
     if (!Nom_Mnémo_Valide(nom) ||
         !readFileStart(Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE), LIMITE_FICHIER_IMAGE, fichier))
         return {};
-    return QImage::fromData(Restaurer_Image(fichier));
+    return Décoder_Image(fichier);
 }

@@ -20,11 +20,17 @@ QByteArray Restaurer_Image(const QByteArray& fichier);
 // The picture as the memo files hold it; empty when Qt cannot encode it.
 QByteArray Image_En_BMP(const QImage& image);
 
-// Qt decodes a picture only up to its allocation limit (QImageReader::allocationLimit, in MB): what a picture
-// file would take once read back, and whether the reader accepts that much. A save must not write a picture
-// that would never come back.
-qint64 Taille_Image_Relue(const QByteArray& fichierImage);
-bool Image_Relisible(const QByteArray& fichierImage);
+// Decoding a picture may take this much memory at most (megabytes), whatever size its file claims: a
+// picture shown takes 4 bytes a pixel, and a screenshot of a 4K screen takes 32.
+inline constexpr int LIMITE_MÉMOIRE_IMAGE_MO = 128;
+// Nor may either side be longer (pixels): Qt's painting and X11 coordinates go no further.
+inline constexpr int LIMITE_CÔTÉ_IMAGE = 32767;
+
+// The picture a picture file's bytes hold, decoded within those limits; null when there is none or it
+// would go beyond.
+QImage Décoder_Image(const QByteArray& fichier);
+// Whether a picture saved now would come back from its file: a save must not write one that never would.
+bool Image_Relisible(const QImage& image);
 
 // The picture of memo nom, null when it has none or its file is unreadable. The file is only read.
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom);

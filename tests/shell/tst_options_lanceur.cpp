@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using Options = QList<Option_Lanceur>;
 Q_DECLARE_METATYPE(Option_Lanceur)
 
@@ -37,6 +39,7 @@ private slots:
     void allerRetour();
     void fichierAbsent();
     void fichierEnormeLuEnPartie();
+    void tubeSousLeNomDuFichier();
 };
 
 void TestOptionsLanceur::lecture_data() {
@@ -163,6 +166,15 @@ void TestOptionsLanceur::fichierEnormeLuEnPartie() {
     const Options lues = Lire_Fichier_Menus(dossier.menus());
     QCOMPARE(lues.size(), (TAILLE_MAX_FICHIER_MENUS + enregistrement.size() - 1) / enregistrement.size());
     QCOMPARE(lues.constFirst(), option("abc", "/bin/abc"));
+}
+
+// A pipe left under the file's name is neither read nor written: opening it would wait forever.
+void TestOptionsLanceur::tubeSousLeNomDuFichier() {
+    TestFolder dossier;
+    QDir().mkpath(dossier.menus());
+    QCOMPARE(::mkfifo(QFile::encodeName(Fichier_Menus(dossier.menus())).constData(), 0600), 0);
+    QVERIFY(Lire_Fichier_Menus(dossier.menus()).isEmpty());
+    QVERIFY(!Ajouter_Au_Fichier_Menus(dossier.menus(), "a", "/bin/a"));
 }
 
 QTEST_GUILESS_MAIN(TestOptionsLanceur)

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -320,7 +319,7 @@ private slots:
         QCOMPARE(fichiersDuDossier(dossier), QStringList({NOM + ".PS2", NOM + ".PSL"}));
     }
 
-    // Qt reads a picture back only up to its allocation limit: the writer refuses what would not come back.
+    // A picture is read back only up to the decoding limit: the writer refuses what would not come back.
     void pictureLimitHoldsForWriterAndReader_data() {
         QTest::addColumn<int>("enTrop"); // MB beyond the reader's limit
         QTest::newRow("as large as the reader takes") << 0;
@@ -329,7 +328,7 @@ private slots:
     void pictureLimitHoldsForWriterAndReader() {
         QFETCH(int, enTrop);
         const bool accepté = enTrop == 0;
-        const int limite = QImageReader::allocationLimit();
+        const int limite = LIMITE_MÉMOIRE_IMAGE_MO;
         // Lines of 4096 pixels of 4 bytes: 64 make a MB once read.
         const int lignes = (limite + enTrop) * 64;
         const TestFolder dossier;

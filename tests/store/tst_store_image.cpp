@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -136,6 +137,37 @@ private slots:
         QVERIFY(QDir().mkpath(dossier.memos()));
         écrire(chemin(dossier, ".PS2"), octets);
         QVERIFY(Lire_Image(dossier.memos(), NOM).isNull());
+    }
+
+    // Whatever size a header claims, decoding takes at most the memory limit, counted at 4 bytes a pixel
+    // as the picture will be shown, even for a picture stored with fewer, and no side is longer than Qt
+    // can paint.
+    void pictureBeyondTheMemoryLimitGivesNone_data() {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<bool>("lue");
+        QByteArray énorme = encoder(motif(2, 2), "BMP");
+        for (const int position : {18, 22}) // width, height: 30000, pixel data of 2 x 2
+            qToLittleEndian<qint32>(30000, énorme.data() + position);
+        QTest::newRow("bitmap header of 30000 x 30000") << énorme << false;
+        QByteArray haute = encoder(motif(2, 2), "BMP");
+        qToLittleEndian<qint32>(-40000, haute.data() + 22); // top down
+        QTest::newRow("bitmap header of 2 x 40000, top down") << haute << false;
+        const auto noirEtBlanc = [](int côté) {
+            QImage image(côté, côté, QImage::Format_Mono);
+            image.fill(0);
+            return encoder(image, "PNG");
+        };
+        const int côtéLimite = 5792; // 5792 x 5792 x 4 bytes is just below 128 MB
+        QTest::newRow("black and white, at the limit") << noirEtBlanc(côtéLimite) << true;
+        QTest::newRow("black and white, one pixel more a side") << noirEtBlanc(côtéLimite + 1) << false;
+    }
+    void pictureBeyondTheMemoryLimitGivesNone() {
+        QFETCH(QByteArray, octets);
+        QFETCH(bool, lue);
+        const TestFolder dossier;
+        QVERIFY(QDir().mkpath(dossier.memos()));
+        écrire(chemin(dossier, ".PS2"), Masquer_Image(octets, std::uint8_t(99)));
+        QCOMPARE(!Lire_Image(dossier.memos(), NOM).isNull(), lue);
     }
 
     void missingPictureGivesNone() {

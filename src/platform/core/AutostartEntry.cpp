@@ -83,6 +83,17 @@ QString unescapedString(const QString& value) {
     return result;
 }
 
+// Only blanks and tabs surround keys and values, as desktops read them: a no-break space or another
+// Unicode space at either end belongs to the value.
+QString withoutBlanks(QStringView text) {
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    while (!text.isEmpty() && blank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text.toString();
+}
+
 bool isAssignment(const QString& argument) {
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
     return equals > 0 && !argument.left(equals).contains(QLatin1Char('/'));
@@ -147,7 +158,7 @@ AutostartSetting readAutostartEntry(const QByteArray& entry) {
     QString exec;
     for (QByteArray rawLine : entry.split('\n')) {
         if (rawLine.endsWith('\r')) rawLine.chop(1);
-        const QString line = QString::fromUtf8(rawLine).trimmed();
+        const QString line = withoutBlanks(QString::fromUtf8(rawLine));
         if (line.startsWith(QLatin1Char('['))) {
             inGroup = line == GROUP;
             found = found || inGroup;
@@ -155,8 +166,8 @@ AutostartSetting readAutostartEntry(const QByteArray& entry) {
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (!inGroup || line.startsWith(QLatin1Char('#')) || equals < 0) continue;
-        const QString key = line.left(equals).trimmed();
-        const QString value = line.mid(equals + 1).trimmed();
+        const QString key = withoutBlanks(QStringView(line).left(equals));
+        const QString value = withoutBlanks(QStringView(line).sliced(equals + 1));
         if (key == QLatin1String("Exec"))
             exec = value;
         else if (key == QLatin1String("Hidden"))

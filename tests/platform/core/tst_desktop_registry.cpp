@@ -101,6 +101,9 @@ void TestDesktopRegistry::lectureEntree_data() {
     QTest::newRow("la nôtre") << autostartEntry("/opt/mon dossier/pensoir", "/home/zoé/mémos") << true
                               << "/opt/mon dossier/pensoir";
     QTest::newRow("sans dossier") << autostartEntry("/usr/bin/pensoir", "") << true << "/usr/bin/pensoir";
+    // Only blanks and tabs surround a value: a no-break space ending the path is part of it.
+    QTest::newRow("espace insécable en fin de chemin")
+        << autostartEntry("/opt/pensoir\u00A0", "/m\u2003") << true << "/opt/pensoir\u00A0";
     QTest::newRow("faite à la main, fins de ligne CR LF, commentaire")
         << QByteArray("# note\r\n[Desktop Entry]\r\nName=Pensoir\r\nExec = /usr/bin/pensoir %U\r\n") << true
         << "/usr/bin/pensoir";

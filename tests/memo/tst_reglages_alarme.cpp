@@ -11,6 +11,7 @@
 #include "platform/widgets/Twips.h"
 #include "store/TableAlarmes.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -158,54 +159,61 @@ void TestReglagesAlarme::controleEnQuittantLeChamp_data() {
     QTest::addColumn<QString>("champ");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<bool>("refusé");
+    QTest::addColumn<bool>("tabulation"); // the field left with Tab instead of a click on the message
 
     QTest::newRow("hour 12:30") << "TX_Heure"
-                                << "12:30" << false;
+                                << "12:30" << false << false;
     QTest::newRow("hour unfilled") << "TX_Heure"
-                                   << "__:__" << false;
+                                   << "__:__" << false << false;
     QTest::newRow("hour empty") << "TX_Heure"
-                                << "" << false;
+                                << "" << false << false;
     QTest::newRow("hour 00:00") << "TX_Heure"
-                                << "00:00" << false;
+                                << "00:00" << false << false;
     QTest::newRow("hour 23:59") << "TX_Heure"
-                                << "23:59" << false;
+                                << "23:59" << false << false;
     QTest::newRow("hour 1230") << "TX_Heure"
-                               << "1230" << true;
+                               << "1230" << true << false;
     QTest::newRow("hour 12:3") << "TX_Heure"
-                               << "12:3" << true;
+                               << "12:3" << true << false;
     QTest::newRow("hour 9:30") << "TX_Heure"
-                               << "9:30" << true;
+                               << "9:30" << true << false;
     QTest::newRow("hour 12h30") << "TX_Heure"
-                                << "12h30" << true;
+                                << "12h30" << true << false;
     QTest::newRow("hour 24:00") << "TX_Heure"
-                                << "24:00" << true;
+                                << "24:00" << true << false;
     QTest::newRow("hour 12:60") << "TX_Heure"
-                                << "12:60" << true;
+                                << "12:60" << true << false;
     QTest::newRow("hour ab:cd") << "TX_Heure"
-                                << "ab:cd" << true;
+                                << "ab:cd" << true << false;
 
     QTest::newRow("day 08/12/2026") << "TX_Jour"
-                                    << "08/12/2026" << false;
+                                    << "08/12/2026" << false << false;
     QTest::newRow("day unfilled") << "TX_Jour"
-                                  << "__\\__\\____" << false;
+                                  << "__\\__\\____" << false << false;
     QTest::newRow("day empty") << "TX_Jour"
-                               << "" << false;
+                               << "" << false << false;
     QTest::newRow("day 29/02/2028") << "TX_Jour"
-                                    << "29/02/2028" << false;
+                                    << "29/02/2028" << false << false;
     QTest::newRow("day 8/12/2026") << "TX_Jour"
-                                   << "8/12/2026" << true;
+                                   << "8/12/2026" << true << false;
     QTest::newRow("day 2026/12/08") << "TX_Jour"
-                                    << "2026/12/08" << true;
+                                    << "2026/12/08" << true << false;
     QTest::newRow("day 2026-12-08") << "TX_Jour"
-                                    << "2026-12-08" << true;
+                                    << "2026-12-08" << true << false;
     QTest::newRow("day 31/02/2026") << "TX_Jour"
-                                    << "31/02/2026" << true;
+                                    << "31/02/2026" << true << false;
     QTest::newRow("day 29/02/2027") << "TX_Jour"
-                                    << "29/02/2027" << true;
+                                    << "29/02/2027" << true << false;
     QTest::newRow("day month first") << "TX_Jour"
-                                     << "12/31/2026" << true;
+                                     << "12/31/2026" << true << false;
     QTest::newRow("day 08/12/26") << "TX_Jour"
-                                  << "08/12/26" << true;
+                                  << "08/12/26" << true << false;
+    QTest::newRow("hour 1230 left with Tab") << "TX_Heure"
+                                             << "1230" << true << true;
+    QTest::newRow("hour 12:30 left with Tab") << "TX_Heure"
+                                              << "12:30" << false << true;
+    QTest::newRow("day 8/12/2026 left with Tab") << "TX_Jour"
+                                                 << "8/12/2026" << true << true;
 }
 
 // Leaving a field for another control checks it: a wrong text beeps, warns and takes the focus back, and
@@ -214,11 +222,15 @@ void TestReglagesAlarme::controleEnQuittantLeChamp() {
     QFETCH(QString, champ);
     QFETCH(QString, texte);
     QFETCH(bool, refusé);
+    QFETCH(bool, tabulation);
     Mnemo* f = ouvrir();
     QVERIFY(f);
     auto* zone = options().findChild<QLineEdit*>(champ);
     taper(zone, texte);
-    cliquer(options().TX_Alarme);
+    if (tabulation)
+        QTest::keyClick(zone, Qt::Key_Tab);
+    else
+        cliquer(options().TX_Alarme);
     traiterCeQuiAttend();
 
     QCOMPARE(plateforme_->messages.size(), refusé ? 1 : 0);
@@ -233,7 +245,10 @@ void TestReglagesAlarme::controleEnQuittantLeChamp() {
         QCOMPARE(message.owner, f);
         QCOMPARE(QStringList(plateforme_->journal.mid(0, 1)), QStringList{QStringLiteral("beep")});
     }
-    QVERIFY(aLeFocus(refusé ? static_cast<QWidget*>(zone) : options().TX_Alarme));
+    if (refusé || !tabulation)
+        QVERIFY(aLeFocus(refusé ? static_cast<QWidget*>(zone) : options().TX_Alarme));
+    else
+        QVERIFY(!aLeFocus(zone));
     QCOMPARE(zone->text(), texte);
     const Fiche_Mnémo fiche = f->Fiche();
     QCOMPARE(champ == QStringLiteral("TX_Jour") ? fiche.Jour : fiche.Heure, texte);
@@ -297,9 +312,11 @@ void TestReglagesAlarme::pasDeControleHorsDeLaFenetre_data() {
     QTest::addColumn<QString>("départ");
     QTest::newRow("another window takes the activation, then gives it back") << "désactivation";
     QTest::newRow("the window closes") << "fermeture";
+    QTest::newRow("the panel gives way to the text from the memo's menu") << "panneau";
 }
 
-// Leaving the window, for a while or for good, is not leaving the field for another control.
+// Leaving the window, for a while or for good, is not leaving the field for another control, and
+// neither is the panel going away with the field: its box would point at a field no longer shown.
 void TestReglagesAlarme::pasDeControleHorsDeLaFenetre() {
     QFETCH(QString, départ);
     Mnemo* f = ouvrir();
@@ -310,19 +327,28 @@ void TestReglagesAlarme::pasDeControleHorsDeLaFenetre() {
     QVERIFY(aLeFocus(options().TX_Heure));
 
     if (départ == QStringLiteral("désactivation")) {
+        // A window with a control of its own that takes the focus, as a box's button does.
         QWidget autre;
+        auto* zoneAilleurs = new QLineEdit(&autre);
         autre.show();
         autre.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&autre));
+        zoneAilleurs->setFocus(Qt::MouseFocusReason);
         traiterCeQuiAttend();
+        QVERIFY(aLeFocus(zoneAilleurs));
         autre.close();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
         traiterCeQuiAttend();
         QVERIFY(aLeFocus(options().TX_Heure));
-    } else {
+    } else if (départ == QStringLiteral("fermeture")) {
         f->close();
         traiterCeQuiAttend();
+    } else {
+        f->Mnu_Options->trigger();
+        traiterCeQuiAttend();
+        QVERIFY(!options().isVisible());
+        QVERIFY(!aLeFocus(options().TX_Heure));
     }
     QVERIFY(plateforme_->messages.isEmpty());
     QCOMPARE(plateforme_->beeps, 0);

@@ -60,13 +60,6 @@ QGroupBox* cadre(QWidget* parent, const char* nom, QRect twips) {
     return groupe;
 }
 
-// The day may come with a time after it ("08/12/2026 10:29:50"): only the leading date counts.
-QDate dateEnTête(const QString& texte) {
-    const QString tête = texte.trimmed().section(QLatin1Char(' '), 0, 0);
-    const QDate jour = QDate::fromString(tête, FORMAT_JOUR);
-    return jour.isValid() ? jour : QDate::fromString(tête, QStringLiteral("d/M/yyyy"));
-}
-
 } // namespace
 
 FrmSaisie::FrmSaisie(Platform& plateforme, Échange_Saisie& échange, QWidget* parent)
@@ -165,8 +158,8 @@ void FrmSaisie::créerBoutons() {
 }
 
 void FrmSaisie::Form_Load() {
-    const QDate jour = dateEnTête(échange_.Saisie_Jour);
-    Calendar1->setSelectedDate(jour.isValid() ? jour : plateforme_.now().date());
+    // The day may come with a time after it: only the leading date counts.
+    Calendar1->setSelectedDate(Lire_Jour_En_Tête(échange_.Saisie_Jour).value_or(plateforme_.now().date()));
     remplirSansCouper(*TX_Jour, échange_.Saisie_Jour, LONGUEUR_JOUR);
     remplirSansCouper(*TX_Heure, échange_.Saisie_Heure, LONGUEUR_HEURE);
     TX_Message->setText(échange_.Saisie_Message);

@@ -70,6 +70,7 @@ PanneauOptions::PanneauOptions(Contexte_Mnémo& c, bool& modifié, QWidget* pare
     for (QLabel* étiquette : {Label3, Label1, Label2})
         agrandirÀSonTexte(*étiquette);
     suivreLesChoix();
+    brancherAlarme();
     hide();
 }
 
@@ -167,12 +168,16 @@ void PanneauOptions::Remplir(const Fiche_Mnémo& f, const QString& motDePasse) {
     CK_Avant_Plan->setChecked(f.Avant_Plan);
     CK_Alarme->setChecked(f.Alarme);
     CK_Beep->setChecked(f.Beep);
-    // A day or an hour longer than its box, written by hand in the file, stays whole.
-    remplirSansCouper(*TX_Jour, f.Jour, LONGUEUR_JOUR);
-    remplirSansCouper(*TX_Heure, f.Heure, LONGUEUR_HEURE);
+    remplirJourEtHeure(f.Jour, f.Heure);
     TX_Alarme->setText(f.Message);
     PB_PRG->setText(f.PRG.isEmpty() ? PRG_AUCUN : f.PRG);
     TX_MdP->setText(motDePasse.leftJustified(LARGEUR_MOT_DE_PASSE_ENREGISTRÉ, QLatin1Char(' ')));
+}
+
+// A day or an hour longer than its box, written by hand in the file, stays whole.
+void PanneauOptions::remplirJourEtHeure(const QString& jour, const QString& heure) {
+    remplirSansCouper(*TX_Jour, jour, LONGUEUR_JOUR);
+    remplirSansCouper(*TX_Heure, heure, LONGUEUR_HEURE);
 }
 
 void PanneauOptions::Compléter(Fiche_Mnémo& f) const {

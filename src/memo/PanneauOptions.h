@@ -21,6 +21,7 @@ struct Ligne_Alarme;
 class PanneauOptions : public QFrame {
 public:
     PanneauOptions(Contexte_Mnémo& contexte, bool& modifié, QWidget* parent);
+    ~PanneauOptions() override;
 
     // What the memo's record keeps of the panel: the start behaviour, keep-above, the password and the
     // alarm. Filling it is not a change of the memo.
@@ -45,6 +46,14 @@ public:
     QLabel* Label3 = nullptr;
     QLineEdit* TX_MdP = nullptr;
 
+    // The alarm settings. A day or an hour that is not one (ChampsAlarme.h) is warned about when the focus
+    // goes from its field to another control of this window, and given the focus back; the text stays and
+    // can be saved. Each check answers whether the text passed.
+    bool TX_Heure_LostFocus();
+    bool TX_Jour_LostFocus();
+    void PB_Régler_Click(); // day, hour and message in the input dialog
+    void PB_PRG_Click();    // the program the alarm starts
+
     // The alarm group: its fields are filled and read here; the checks on leaving the day and the hour
     // and the two buttons belong to the alarm settings.
     QFrame* Frame1 = nullptr;
@@ -67,6 +76,15 @@ private:
     void créerComportement();
     void créerAlarme();
     void suivreLesChoix();
+    void remplirJourEtHeure(const QString& jour, const QString& heure);
+    void brancherAlarme();
+    void suivreLeFocus(QWidget* nouveau);
+    void avertir(QLineEdit& champ, const QString& texte, const QString& légende);
 
     QButtonGroup* lancement_ = nullptr; // RB_Ouvert and RB_Fermé
+    // The day or hour field the focus went into and has not left for another control of the window.
+    QLineEdit* champEntré_ = nullptr;
+    // A check is due or its box is open: the focus going to the box and back to a field leaves nothing.
+    bool contrôleEnCours_ = false;
+    QMetaObject::Connection suiviDuFocus_;
 };

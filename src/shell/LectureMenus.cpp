@@ -4,6 +4,7 @@
 #include "FichierMenus.h"
 
 #include "platform/core/ApplicationTitle.h"
+#include "store/ValeurCitee.h"
 #include "store/Windows1252.h"
 
 #include <QFileInfo>

@@ -85,13 +85,3 @@ QByteArray Enregistrement_Option(const QString& légende, const QString& ligneCo
     const QByteArray finDeLigne = QByteArrayLiteral("\"\r\n");
     return '"' + versWindows1252(légende) + finDeLigne + '"' + versWindows1252(ligneCommande) + finDeLigne;
 }
-
-QList<char32_t> Caractères_Hors_Options(const QString& valeur) {
-    QList<char32_t> caractères;
-    for (const QChar c : valeur) {
-        const char32_t code = c.unicode();
-        if ((c == GUILLEMET || c == CR || c == LF) && !caractères.contains(code)) caractères.append(code);
-    }
-    caractères.append(horsWindows1252(valeur));
-    return caractères;
-}

@@ -27,7 +27,3 @@ QList<Option_Lanceur> Options_Lanceur(const QByteArray& octets);
 
 // The record appended for one entry: caption and command line, each quoted on a CR LF line, unescaped.
 QByteArray Enregistrement_Option(const QString& légende, const QString& ligneCommande);
-
-// The characters of a value that a record cannot carry back whole: letters outside Windows-1252 (read back as
-// '?'), and the double quote and line breaks that end a value. Each once, in the order they come.
-QList<char32_t> Caractères_Hors_Options(const QString& valeur);

@@ -17,6 +17,14 @@ std::optional<QDate> Lire_Jour(const QString& texte) {
     return jour;
 }
 
+std::optional<QDate> Lire_Jour_En_Tête(const QString& texte) {
+    const QString tête = texte.trimmed().section(QLatin1Char(' '), 0, 0);
+    QDate jour = QDate::fromString(tête, FORMAT_JOUR);
+    if (!jour.isValid()) jour = QDate::fromString(tête, QStringLiteral("d/M/yyyy"));
+    if (!jour.isValid()) return std::nullopt;
+    return jour;
+}
+
 std::optional<QTime> Lire_Heure(const QString& texte) {
     const QTime heure = QTime::fromString(texte, FORMAT_HEURE);
     if (!heure.isValid() || Écrire_Heure(heure) != texte) return std::nullopt;

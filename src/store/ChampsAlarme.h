@@ -16,6 +16,9 @@ QString Écrire_Heure(const QTime& heure); // to the minute
 
 // A day that exists, written dd/MM/yyyy; anything else (1/2/2026, 2026-02-01, 31/02/2026) is none.
 std::optional<QDate> Lire_Jour(const QString& texte);
+// The day a text begins with, as the input dialog is given or typed one: written dd/MM/yyyy or with single
+// digits (8/12/2026), a time after it ignored ("08/12/2026 10:29:50"); none when it is not a day.
+std::optional<QDate> Lire_Jour_En_Tête(const QString& texte);
 // An hour from 00:00 to 23:59, written HH:MM; anything else (9:30, 24:00, 12h30, "__:__") is none.
 std::optional<QTime> Lire_Heure(const QString& texte);
 

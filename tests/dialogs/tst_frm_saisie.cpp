@@ -1,6 +1,7 @@
 // The input dialog FrmSaisie and its three uses: alarm of a memo, next alarm of the day, password.
 
 #include "FakePlatform.h"
+#include "FocusDesFenetres.h"
 
 #include "dialogs/FrmSaisie.h"
 #include "dialogs/SaisieAppels.h"
@@ -56,35 +57,6 @@ struct DialogueOuvert {
     FrmSaisie saisie;
     bool actif = false;
 };
-
-// What a real message box does to the focus: takes it from the dialog, then gives it back.
-// Answers 1 when both happened.
-int prendreEtRendreLeFocus(QWidget& dialogue) {
-    QWidget boîte;
-    boîte.show();
-    boîte.activateWindow();
-    const bool prise = QTest::qWaitForWindowActive(&boîte);
-    boîte.close();
-    dialogue.activateWindow();
-    const bool rendue = QTest::qWaitForWindowActive(&dialogue);
-    return prise && rendue ? 1 : 0;
-}
-
-// Runs what is already queued, and what that queues in turn (a check posted for after the key that
-// moved the focus, the focus events of a closing window): what has not happened then will not happen
-// without new input.
-void traiterCeQuiAttend() {
-    for (int passe = 0; passe < 3; ++passe) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-// The widget of the dialog that holds the focus, or the one whose focus proxy it is.
-bool aLeFocus(QWidget* widget) {
-    QWidget* focus = QApplication::focusWidget();
-    return focus && (focus == widget || widget->isAncestorOf(focus));
-}
 
 } // namespace
 

@@ -84,6 +84,30 @@ private slots:
         }
     }
 
+    // The day the input dialog is given or gives back: day first, single digits allowed, a time ignored.
+    void dayAtTheHead_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QDate>("lu"); // null: no day
+
+        QTest::newRow("written in full") << "08/12/2026" << QDate(2026, 12, 8);
+        QTest::newRow("single digits") << "8/2/2026" << QDate(2026, 2, 8);
+        QTest::newRow("with a time") << "08/12/2026 10:29:50" << QDate(2026, 12, 8);
+        QTest::newRow("blanks around") << " 08/12/2026 " << QDate(2026, 12, 8);
+        QTest::newRow("month first") << "12/31/2026" << QDate();
+        QTest::newRow("31 February") << "31/02/2026" << QDate();
+        QTest::newRow("ISO") << "2026-12-08" << QDate();
+        QTest::newRow("unfilled") << "__\\__\\____" << QDate();
+        QTest::newRow("empty") << "" << QDate();
+        QTest::newRow("words") << "demain" << QDate();
+    }
+    void dayAtTheHead() {
+        QFETCH(QString, texte);
+        QFETCH(QDate, lu);
+        const std::optional<QDate> jour = Lire_Jour_En_Tête(texte);
+        QCOMPARE(jour.has_value(), lu.isValid());
+        if (jour) QCOMPARE(*jour, lu);
+    }
+
     void writtenDayFirstWithLeadingZeros() {
         QCOMPARE(Écrire_Jour(QDate(2026, 2, 1)), QStringLiteral("01/02/2026"));
         QCOMPARE(Écrire_Heure(QTime(9, 5, 59)), QStringLiteral("09:05"));

@@ -2,6 +2,7 @@
 
 #include "CouleursMnemo.h"
 #include "DispositionMnemo.h"
+#include "EcranVisible.h"
 #include "PanneauOptions.h"
 #include "PetitsControles.h"
 
@@ -25,7 +26,6 @@ constexpr int LARGEUR_CLIENT_INITIALE = 4515;
 constexpr int HAUTEUR_CLIENT_INITIALE = 5595;
 constexpr int HAUTEUR_LÉGENDE = 230; // twips, the caption bar of the move mode
 constexpr int BORD = 3;              // pixels, the thin edge that resizes the window
-constexpr int TAILLE_MINIMALE_CENTRAGE = 121;
 
 // Only the program's own windows count as leaving a memo; message boxes, input boxes and common dialogs
 // do not.
@@ -268,7 +268,7 @@ void Mnemo::suivreActivation(QWindow* fenêtreActive) {
 void Mnemo::Perte_Activation() {
     if (fermeture_) return;
     Platform& p = contexte.plateforme;
-    if (Height() < TAILLE_MINIMALE_CENTRAGE || Width() < TAILLE_MINIMALE_CENTRAGE) {
+    if (Height() < CÔTÉ_MINIMAL_MNÉMO || Width() < CÔTÉ_MINIMAL_MNÉMO) {
         const int réponse =
             p.messageBox(*this, QStringLiteral("Voulez-vous recentrer à l'écran le Mnémo : ") + Titre(),
                          MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Centrage du Mnémo"));

@@ -44,6 +44,7 @@ private slots:
     void nouveauMemo();
     void nouveauNomDejaPris();
     void milliemeFenetreRefusee();
+    void alarmesApresLaMillemeFenetre();
     void tailleBornee_data();
     void tailleBornee();
 
@@ -333,6 +334,29 @@ void TestLectureMnemos::milliemeFenetreRefusee() {
     QCOMPARE(plateforme_->messages.size(), 1);
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(plateforme_->messages[0].owner, fenêtre_.get());
+}
+
+// Once no window can be opened, the memos read after the refused one still ring.
+void TestLectureMnemos::alarmesApresLaMillemeFenetre() {
+    const QStringList noms = {"01122026_00001", "02122026_00002", "03122026_00003", "04122026_00004"};
+    for (int i = 0; i < noms.size(); ++i) {
+        Fiche_Mnémo fiche = ficheDeTest(QStringLiteral("Mémo %1").arg(i + 1), true, true);
+        fiche.Heure = QStringLiteral("1%1:00").arg(i);
+        écrire(noms[i], fiche);
+    }
+    fenêtre_->Nb_Fenêtres = FrmUtilitaires::NB_FENÊTRES - 2;
+    fenêtre_->Form_Load();
+
+    QCOMPARE(fenêtre_->Nb_Fenêtres, qint16(FrmUtilitaires::NB_FENÊTRES - 1));
+    const Mnemo* dernière = fenêtre_->Fenêtres_Mnémo[FrmUtilitaires::NB_FENÊTRES - 1];
+    QVERIFY(dernière);
+    QCOMPARE(dernière->Tag, noms[0]);
+    QCOMPARE(dernière->CK_Alarme_Tag, QStringLiteral("1"));
+    QCOMPARE(plateforme_->messages.size(), 1); // the refusal, told once
+    const Table_Alarmes& alarmes = fenêtre_->contexte.alarmes;
+    QCOMPARE(alarmes.Nb_Alarmes, qint16(noms.size()));
+    for (int i = 0; i < noms.size(); ++i)
+        QCOMPARE(alarmes[i + 1].Heure, QStringLiteral("1%1:00").arg(i));
 }
 
 void TestLectureMnemos::tailleBornee_data() {

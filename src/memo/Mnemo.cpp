@@ -233,7 +233,17 @@ bool Mnemo::eventFilter(QObject* objet, QEvent* event) {
     if (objet == TX_Mnémo && event->type() == QEvent::KeyPress) {
         // Any key counts, even one that changes nothing, but not Ctrl, Shift or Alt alone: they start the
         // window's shortcuts (Ctrl+W closes an untouched memo without a question).
-        if (!estUneToucheDeModification(static_cast<QKeyEvent*>(event)->key())) Modifié = true;
+        const auto* touche = static_cast<QKeyEvent*>(event);
+        if (!estUneToucheDeModification(touche->key())) Modifié = true;
+        // A typed double quote comes in as its two apostrophes, typed like any other letters: replacing it
+        // once in the text would make its own undo step, and undoing that one would bring the quote back.
+        if (touche->text().contains(QLatin1Char('"'))) {
+            QKeyEvent apostrophes(touche->type(), touche->key(), touche->modifiers(),
+                                  QString(touche->text()).replace(QLatin1Char('"'), QStringLiteral("''")),
+                                  touche->isAutoRepeat(), touche->count());
+            QCoreApplication::sendEvent(TX_Mnémo, &apostrophes);
+            return true;
+        }
     } else if (objet == barreTitre && event->type() == QEvent::MouseButtonPress) {
         commencerGlissement(*static_cast<QMouseEvent*>(event), {});
         return true;

@@ -1,5 +1,7 @@
 #include "EcranVisible.h"
 
+#include "platform/widgets/Twips.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -17,7 +19,21 @@ int ramener(int début, int taille, int écranDébut, int écranTaille) {
     return std::clamp(début, écranDébut, fin);
 }
 
+// The fewest pixels that make at least so many twips.
+int pixelsPourAuMoins(int twips) {
+    int pixels = twipsToPixels(twips);
+    while (pixelsToTwips(pixels) < twips)
+        ++pixels;
+    return pixels;
+}
+
 } // namespace
+
+QSize Borner_Taille(const QSize& voulue, const QSize& disponible) {
+    const int minimum = pixelsPourAuMoins(CÔTÉ_MINIMAL_MNÉMO);
+    return {std::max(minimum, std::min(voulue.width(), disponible.width())),
+            std::max(minimum, std::min(voulue.height(), disponible.height()))};
+}
 
 QRect Garder_Sur_Écran(QRect fenêtre, const QRect& zone, bool horizontalement) {
     if (fenêtre.bottom() > zone.bottom()) fenêtre.moveBottom(zone.bottom());

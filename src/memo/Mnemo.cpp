@@ -2,6 +2,7 @@
 
 #include "CouleursMnemo.h"
 #include "DispositionMnemo.h"
+#include "EcranVisible.h"
 #include "PanneauOptions.h"
 #include "PetitsControles.h"
 
@@ -25,7 +26,6 @@ constexpr int LARGEUR_CLIENT_INITIALE = 4515;
 constexpr int HAUTEUR_CLIENT_INITIALE = 5595;
 constexpr int HAUTEUR_LÉGENDE = 230; // twips, the caption bar of the move mode
 constexpr int BORD = 3;              // pixels, the thin edge that resizes the window
-constexpr int TAILLE_MINIMALE_CENTRAGE = 121;
 
 // Only the program's own windows count as leaving a memo; message boxes, input boxes and common dialogs
 // do not.
@@ -233,7 +233,17 @@ bool Mnemo::eventFilter(QObject* objet, QEvent* event) {
     if (objet == TX_Mnémo && event->type() == QEvent::KeyPress) {
         // Any key counts, even one that changes nothing, but not Ctrl, Shift or Alt alone: they start the
         // window's shortcuts (Ctrl+W closes an untouched memo without a question).
-        if (!estUneToucheDeModification(static_cast<QKeyEvent*>(event)->key())) Modifié = true;
+        const auto* touche = static_cast<QKeyEvent*>(event);
+        if (!estUneToucheDeModification(touche->key())) Modifié = true;
+        // A typed double quote comes in as its two apostrophes, typed like any other letters: replacing it
+        // once in the text would make its own undo step, and undoing that one would bring the quote back.
+        if (touche->text().contains(QLatin1Char('"'))) {
+            QKeyEvent apostrophes(touche->type(), touche->key(), touche->modifiers(),
+                                  QString(touche->text()).replace(QLatin1Char('"'), QStringLiteral("''")),
+                                  touche->isAutoRepeat(), touche->count());
+            QCoreApplication::sendEvent(TX_Mnémo, &apostrophes);
+            return true;
+        }
     } else if (objet == barreTitre && event->type() == QEvent::MouseButtonPress) {
         commencerGlissement(*static_cast<QMouseEvent*>(event), {});
         return true;
@@ -268,7 +278,7 @@ void Mnemo::suivreActivation(QWindow* fenêtreActive) {
 void Mnemo::Perte_Activation() {
     if (fermeture_) return;
     Platform& p = contexte.plateforme;
-    if (Height() < TAILLE_MINIMALE_CENTRAGE || Width() < TAILLE_MINIMALE_CENTRAGE) {
+    if (Height() < CÔTÉ_MINIMAL_MNÉMO || Width() < CÔTÉ_MINIMAL_MNÉMO) {
         const int réponse =
             p.messageBox(*this, QStringLiteral("Voulez-vous recentrer à l'écran le Mnémo : ") + Titre(),
                          MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Centrage du Mnémo"));

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QButtonGroup;
@@ -170,6 +171,8 @@ private:
     void placerZoneClient();
     void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);
+    void noterChangementTexte(int position, int ajoutés);
+    void remplacerGuillemetsDuTexte();
     void suivreActivation(QWindow* fenêtreActive);
     void commencerGlissement(const QMouseEvent& event, Qt::Edges bords);
     bool poursuivreGlissement(const QMouseEvent& event);
@@ -188,6 +191,8 @@ private:
     QButtonGroup* boutonsPanneaux_ = nullptr; // Option1 to Option3
 
     QString caption_;
+    // Where the text changed since Contrôle_Change last looked at it (from, to); none: all of it.
+    std::optional<std::pair<int, int>> changementTexte_;
     QTimer minuterieRécupération_;
     std::optional<Fiche_Mnémo> dernièreRécupération_; // as last kept, to write only what changed
     bool récupérationEnÉchec_ = false;                // told once until a copy succeeds again

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -69,6 +70,9 @@ void Mnemo::Créer_Contrôles() {
     TX_Mnémo->setFrameShape(QFrame::NoFrame);
     TX_Mnémo->setFont(police("MS Sans Serif", 8.25));
     TX_Mnémo->installEventFilter(this);
+    // The document tells where its text changed, just before the text box tells that it did.
+    connect(TX_Mnémo->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int ajoutés) { noterChangementTexte(position, ajoutés); });
     connect(TX_Mnémo, &QPlainTextEdit::textChanged, this, [this] { Contrôle_Change(TX_Mnémo); });
 
     LB_Titre = contrôle<TitreCliquable>(FR_Mnémo, "LB_Titre", QRect(2535, 210, 105, 360));

@@ -147,8 +147,8 @@ void Mnemo::Remplir(const Fiche_Mnémo& f, const QString& texteClair, const QStr
 
     setLeft(f.Gauche);
     setTop(f.Haut);
-    setHeight(f.Hauteur);
-    setWidth(f.Largeur);
+    resize(Borner_Taille({twipsToPixels(f.Largeur), twipsToPixels(f.Hauteur)},
+                         contexte.plateforme.availableArea(*this).size()));
     QList<QRect> écrans;
     for (const QScreen* écran : QGuiApplication::screens())
         écrans << écran->geometry();

@@ -8,6 +8,10 @@
 
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -48,15 +52,63 @@ void Mnemo::Contrôle_Change(QWidget* contrôle) {
         if (remplacerGuillemets(valeur, curseur)) LB_Titre->setText(valeur);
         return;
     }
-    if (contrôle != TX_Mnémo) return;
+    if (contrôle == TX_Mnémo) remplacerGuillemetsDuTexte();
+}
+
+void Mnemo::noterChangementTexte(int position, int ajoutés) {
+    // A second change before the text was looked at may have moved the first: the whole text is looked at.
+    changementTexte_ = changementTexte_ ? std::pair{0, std::numeric_limits<int>::max()}
+                                        : std::pair{position, position + ajoutés};
+}
+
+// Only the quotes themselves are replaced, where the text changed: giving the whole text back would take
+// seconds on a long line and lose the undo history. The replacement joins the edit that brought the quotes
+// (a paste, a drop), so that one undo takes both away. A typed quote never gets here: the text box receives
+// its apostrophes instead.
+void Mnemo::remplacerGuillemetsDuTexte() {
+    QTextDocument* document = TX_Mnémo->document();
+    const int finDuTexte = document->characterCount() - 1; // the last paragraph's end is no character
+    const auto [début, fin] = changementTexte_.value_or(std::pair{0, finDuTexte});
+    changementTexte_.reset();
+
+    QTextCursor changé(document);
+    changé.setPosition(std::clamp(début, 0, finDuTexte));
+    changé.setPosition(std::clamp(fin, 0, finDuTexte), QTextCursor::KeepAnchor);
+    // Paragraph breaks come as one character each, so offsets in this text are offsets in the document.
+    const QString texte = changé.selectedText();
+    QList<int> guillemets;
+    for (qsizetype i = texte.indexOf(QLatin1Char('"')); i >= 0; i = texte.indexOf(QLatin1Char('"'), i + 1))
+        guillemets << changé.selectionStart() + static_cast<int>(i);
+    if (guillemets.isEmpty()) return;
+
+    // The caret and its selection move one place to the right for each quote before them.
     QTextCursor caret = TX_Mnémo->textCursor();
-    int curseur = caret.position();
-    QString valeur = TX_Mnémo->toPlainText();
-    if (!remplacerGuillemets(valeur, curseur)) return;
-    // Giving the text back runs this again, which then finds nothing to replace.
-    TX_Mnémo->setPlainText(valeur);
-    caret = TX_Mnémo->textCursor();
-    caret.setPosition(std::min(curseur, static_cast<int>(valeur.size())));
+    const auto décalé = [&guillemets](int position) {
+        return position + static_cast<int>(std::count_if(guillemets.cbegin(), guillemets.cend(),
+                                                         [position](int g) { return g < position; }));
+    };
+    const int ancre = décalé(caret.anchor());
+    const int position = décalé(caret.position());
+
+    // A text given whole (a memo read from its file) leaves no history: its replacement is nothing the user
+    // could undo either.
+    const bool historique = document->availableUndoSteps() > 0;
+    const bool annulable = document->isUndoRedoEnabled();
+    if (!historique) document->setUndoRedoEnabled(false);
+    QTextCursor édition(document);
+    édition.joinPreviousEditBlock();
+    // From the last, so that the positions of the others stay right. Giving the apostrophes runs this
+    // again, which finds nothing to replace.
+    for (auto g = guillemets.crbegin(); g != guillemets.crend(); ++g) {
+        édition.setPosition(*g);
+        édition.setPosition(*g + 1, QTextCursor::KeepAnchor);
+        édition.insertText(QStringLiteral("''"));
+    }
+    édition.endEditBlock();
+    if (!historique) document->setUndoRedoEnabled(annulable);
+
+    caret.setPosition(ancre);
+    caret.setPosition(position, QTextCursor::KeepAnchor);
     TX_Mnémo->setTextCursor(caret);
 }
 

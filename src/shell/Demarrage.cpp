@@ -3,6 +3,7 @@
 
 #include "memo/Mnemo.h"
 #include "platform/core/ApplicationTitle.h"
+#include "store/DiskFiles.h"
 #include "store/TablesCodage.h"
 
 void FrmUtilitaires::Form_Load() {
@@ -17,6 +18,7 @@ void FrmUtilitaires::Form_Load() {
     }
     Init_Tables();
     contexte.Fermeture_En_Cours = false;
+    protégerDossiers();
     Lecture_Menus();
 
     plateforme.tray().onMouse = [this](int message) { Souris_Barre(message); };
@@ -33,6 +35,29 @@ void FrmUtilitaires::Form_Load() {
 
     // Without a tray the hidden window would leave the user no way in.
     if (!plateforme.tray().isAvailable()) show();
+}
+
+// The memo and launcher folders hold what Pensoir runs (alarm and launcher programs): only the user may
+// write there. Missing folders are made private when they are created.
+void FrmUtilitaires::protégerDossiers() {
+    for (const QString& dossier : {contexte.dossier.memoFolder(), contexte.dossier.launcherFolder()}) {
+        switch (keepFolderPrivate(dossier)) {
+        case FolderPrivacy::NotOwned:
+            qWarning("Pensoir : le dossier %s appartient à un autre compte ; ses droits d'accès ne sont pas "
+                     "changés. Vérifiez que vous seul pouvez y écrire : les programmes des alarmes et du "
+                     "menu y sont lus.",
+                     qUtf8Printable(dossier));
+            break;
+        case FolderPrivacy::Unchanged:
+            qWarning("Pensoir : les droits d'accès du dossier %s n'ont pas pu être réservés à son "
+                     "propriétaire.",
+                     qUtf8Printable(dossier));
+            break;
+        case FolderPrivacy::Private:
+        case FolderPrivacy::Missing:
+            break;
+        }
+    }
 }
 
 bool FrmUtilitaires::Fermeture_Mnémos() {

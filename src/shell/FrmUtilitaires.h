@@ -134,6 +134,7 @@ private:
     void Créer_Liste();
 
     void Terminer_Programme();
+    void protégerDossiers();
     bool Mot_De_Passe_Admis(const QString& motDePasse, const QString& titre);
 
     QIcon icôneBarre_;

@@ -37,7 +37,8 @@ void FrmUtilitaires::Command5_Click() {
     const QString légende =
         plateforme.inputBox(*this, QStringLiteral("Entrer l'option menu à ajouter !"), titreApplication(),
                             QString::number(index) + QStringLiteral(" - ") + QFileInfo(chemin).fileName());
-    Mnu_Lancer->ajouter(légende, chemin);
+    // The menu shows the caption as the file keeps it, so that it reads the same after a restart.
+    Mnu_Lancer->ajouter(Valeur_Option(légende), chemin);
     Ajouter_Au_Fichier_Menus(contexte.dossier.launcherFolder(), légende, chemin);
 }
 

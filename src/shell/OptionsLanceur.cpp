@@ -81,7 +81,12 @@ QList<Option_Lanceur> Options_Lanceur(const QByteArray& octets) {
     return Apparier_Options(Champs_Options(depuisWindows1252(octets)));
 }
 
+QString Valeur_Option(QString valeur) {
+    return valeur.replace(GUILLEMET, QStringLiteral("''"));
+}
+
 QByteArray Enregistrement_Option(const QString& légende, const QString& ligneCommande) {
     const QByteArray finDeLigne = QByteArrayLiteral("\"\r\n");
-    return '"' + versWindows1252(légende) + finDeLigne + '"' + versWindows1252(ligneCommande) + finDeLigne;
+    return '"' + versWindows1252(Valeur_Option(légende)) + finDeLigne + '"' +
+           versWindows1252(Valeur_Option(ligneCommande)) + finDeLigne;
 }

@@ -25,5 +25,11 @@ QList<Option_Lanceur> Apparier_Options(const QStringList& champs);
 // The entries of an options file's bytes (Windows-1252).
 QList<Option_Lanceur> Options_Lanceur(const QByteArray& octets);
 
-// The record appended for one entry: caption and command line, each quoted on a CR LF line, unescaped.
+// A value as a record carries it: a double quote, which would end the value and shift every later entry, is
+// written as two apostrophes, as memo records do.
+QString Valeur_Option(QString valeur);
+
+// The record appended for one entry: caption and command line, each as Valeur_Option gives it, quoted on a
+// CR LF line. "Ajout menu" refuses a command line holding a double quote (changed, it would start nothing),
+// so only a caption is ever changed.
 QByteArray Enregistrement_Option(const QString& légende, const QString& ligneCommande);

@@ -16,8 +16,10 @@
 #include "store/TablesCodage.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -47,6 +49,9 @@ private slots:
     void activationDesFenetresDuProgramme();
     void controleChange_data();
     void controleChange();
+    void guillemetDansLeTexte_data();
+    void guillemetDansLeTexte();
+    void guillemetDansUnTexteDonne();
     void titreSaisi();
     void appelMenu();
     void iconeChoisie();
@@ -327,6 +332,87 @@ void TestMnemo::controleChange() {
     QTest::keyClicks(f->TX_Mnémo, QStringLiteral("x\"y"));
     QCOMPARE(f->Texte(), QStringLiteral("x''y"));
     QCOMPARE(f->TX_Mnémo->textCursor().position(), 4);
+}
+
+// Only the quote becomes two apostrophes: the rest of the text and its undo history stay, and one undo takes
+// back the whole edit that brought the quote.
+void TestMnemo::guillemetDansLeTexte_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("ancre"); // the selection before the edit; the caret when both are equal
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<bool>("collé"); // pasted, or typed
+    QTest::addColumn<QString>("entrée");
+    QTest::addColumn<QString>("attendu");
+    QTest::addColumn<int>("caretAttendu");
+    const QString texte = QStringLiteral("il dit\nbonjour");
+    QTest::newRow("typed at the start") << texte << 0 << 0 << false << "\""
+                                        << "''il dit\nbonjour" << 2;
+    QTest::newRow("typed in the middle") << texte << 6 << 6 << false << "\""
+                                         << "il dit''\nbonjour" << 8;
+    QTest::newRow("typed at the end") << texte << 14 << 14 << false << "\""
+                                      << "il dit\nbonjour''" << 16;
+    QTest::newRow("typed among letters, one undo as for any typing") << texte << 6 << 6 << false << "a\"b\""
+                                                                     << "il dita''b''\nbonjour" << 12;
+    QTest::newRow("typed over a selection") << texte << 3 << 10 << false << "\""
+                                            << "il ''jour" << 5;
+    QTest::newRow("typed over a selection made backwards") << texte << 10 << 3 << false << "\""
+                                                           << "il ''jour" << 5;
+    QTest::newRow("pasted with quotes") << texte << 6 << 6 << true << " \"oui\", \"non\""
+                                        << "il dit ''oui'', ''non''\nbonjour" << 23;
+    QTest::newRow("pasted over a selection, on two lines") << texte << 0 << 6 << true << "\"a\nb\""
+                                                           << "''a\nb''\nbonjour" << 7;
+    QTest::newRow("pasted without a quote") << texte << 14 << 14 << true << " !"
+                                            << "il dit\nbonjour !" << 16;
+}
+
+void TestMnemo::guillemetDansLeTexte() {
+    QFETCH(QString, texte);
+    QFETCH(int, ancre);
+    QFETCH(int, caret);
+    QFETCH(bool, collé);
+    QFETCH(QString, entrée);
+    QFETCH(QString, attendu);
+    QFETCH(int, caretAttendu);
+    Mnemo* f = nouveau();
+    f->show();
+    QPlainTextEdit* boîte = f->TX_Mnémo;
+    // An earlier edit of its own, which the undo must leave in place: a letter removed at the end.
+    f->setTexte(texte + QLatin1Char('!'));
+    QTextCursor c = boîte->textCursor();
+    c.movePosition(QTextCursor::End);
+    boîte->setTextCursor(c);
+    QTest::keyClick(boîte, Qt::Key_Backspace);
+    QCOMPARE(f->Texte(), texte);
+
+    c.setPosition(ancre);
+    c.setPosition(caret, QTextCursor::KeepAnchor);
+    boîte->setTextCursor(c);
+    if (collé) {
+        QGuiApplication::clipboard()->setText(entrée);
+        QTest::keySequence(boîte, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(boîte, entrée);
+    }
+    QCOMPARE(f->Texte(), attendu);
+    QCOMPARE(boîte->textCursor().position(), caretAttendu);
+    QVERIFY(!boîte->textCursor().hasSelection());
+
+    QTest::keySequence(boîte, QKeySequence::Undo);
+    QCOMPARE(f->Texte(), texte);
+    QTest::keySequence(boîte, QKeySequence::Undo);
+    QCOMPARE(f->Texte(), texte + QLatin1Char('!'));
+    QTest::keySequence(boîte, QKeySequence::Redo);
+    QTest::keySequence(boîte, QKeySequence::Redo);
+    QCOMPARE(f->Texte(), attendu);
+}
+
+// A text given whole, as when a memo is read, loses its quotes too, and leaves nothing to undo.
+void TestMnemo::guillemetDansUnTexteDonne() {
+    Mnemo* f = nouveau();
+    f->setTexte(QStringLiteral("\"a\"\nb\""));
+    QCOMPARE(f->Texte(), QStringLiteral("''a''\nb''"));
+    QVERIFY(!f->TX_Mnémo->document()->isUndoAvailable());
+    QVERIFY(f->TX_Mnémo->document()->isUndoRedoEnabled());
 }
 
 void TestMnemo::titreSaisi() {

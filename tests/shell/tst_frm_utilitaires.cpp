@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The main window's start-up, tray handling and shut-down, driven through the scripted platform.
 class TestFrmUtilitaires : public QObject {
     Q_OBJECT
@@ -23,6 +26,8 @@ private slots:
     void demarrageDansLOrdre();
     void secondExemplaireAverti();
     void sansBarreLaFenetreReste();
+    void dossiersPrivesAuDemarrage_data();
+    void dossiersPrivesAuDemarrage();
     void sourisBarre_data();
     void sourisBarre();
     void quitterFermeTout_data();
@@ -88,6 +93,58 @@ void TestFrmUtilitaires::sansBarreLaFenetreReste() {
     plateforme_->trayIcon.available = false;
     fenêtre_->Form_Load();
     QVERIFY(fenêtre_->isVisible());
+}
+
+// The folders whose files say which programs to run: the user's become private at start-up, another
+// account's are only warned about, missing ones are not made.
+void TestFrmUtilitaires::dossiersPrivesAuDemarrage_data() {
+    QTest::addColumn<int>("mnemos"); // mode, 0: no folder
+    QTest::addColumn<int>("menus");
+    QTest::addColumn<bool>("àUnAutreCompte");
+    QTest::addColumn<int>("mnemosAprès");
+    QTest::addColumn<int>("menusAprès");
+    QTest::newRow("ouverts à tous") << 0777 << 0777 << false << 0700 << 0700;
+    QTest::newRow("lisibles par tous") << 0755 << 0755 << false << 0700 << 0700;
+    QTest::newRow("déjà privés") << 0700 << 0700 << false << 0700 << 0700;
+    QTest::newRow("Menus seul") << 0 << 0775 << false << 0 << 0700;
+    QTest::newRow("aucun dossier") << 0 << 0 << false << 0 << 0;
+    QTest::newRow("à un autre compte: averti, pas changé") << 0777 << 0755 << true << 0777 << 0755;
+}
+
+void TestFrmUtilitaires::dossiersPrivesAuDemarrage() {
+    QFETCH(int, mnemos);
+    QFETCH(int, menus);
+    QFETCH(bool, àUnAutreCompte);
+    QFETCH(int, mnemosAprès);
+    QFETCH(int, menusAprès);
+    constexpr uid_t AUTRE_COMPTE = 54321; // an account id nobody on the machine has
+    const auto mode = [](const QString& dossier) {
+        struct stat état {};
+        return ::stat(QFile::encodeName(dossier).constData(), &état) == 0 ? int(état.st_mode & 07777) : 0;
+    };
+    const QList<QPair<QString, int>> dossiers = {{dossier_->memos(), mnemos}, {dossier_->menus(), menus}};
+    for (const auto& [dossier, modeAvant] : dossiers) {
+        if (modeAvant == 0) continue;
+        QVERIFY(QDir().mkpath(dossier));
+        const QByteArray nom = QFile::encodeName(dossier);
+        if (àUnAutreCompte && ::chown(nom.constData(), AUTRE_COMPTE, static_cast<gid_t>(-1)) != 0)
+            QSKIP("giving a folder to another account needs root");
+        QCOMPARE(::chmod(nom.constData(), static_cast<mode_t>(modeAvant)), 0);
+        if (àUnAutreCompte)
+            QTest::ignoreMessage(
+                QtWarningMsg, qUtf8Printable(QStringLiteral("Pensoir : le dossier %1 appartient à un autre "
+                                                            "compte ; ses droits d'accès ne sont pas "
+                                                            "changés. Vérifiez que vous seul pouvez y "
+                                                            "écrire : les programmes des alarmes et du "
+                                                            "menu y sont lus.")
+                                                 .arg(dossier)));
+    }
+
+    fenêtre_->Form_Load();
+
+    QCOMPARE(mode(dossier_->memos()), mnemosAprès);
+    QCOMPARE(mode(dossier_->menus()), menusAprès);
+    QVERIFY(plateforme_->messages.isEmpty());
 }
 
 void TestFrmUtilitaires::sourisBarre_data() {

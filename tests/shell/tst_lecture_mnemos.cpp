@@ -4,11 +4,13 @@
 #include "dialogs/FrmSaisie.h"
 #include "memo/Mnemo.h"
 #include "memo/PanneauOptions.h"
+#include "platform/widgets/Twips.h"
 #include "shell/FrmUtilitaires.h"
 #include "shell/PanneauListe.h"
 #include "store/EcritureMnemo.h"
 #include "store/FichiersMnemo.h"
 #include "store/FormatFiche.h"
+#include "store/LectureFiche.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +21,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+
+#include <limits>
 
 // Opening memos from their files, at start-up and from the list, and creating new ones from the tray.
 class TestLectureMnemos : public QObject {
@@ -39,10 +44,16 @@ private slots:
     void nouveauMemo();
     void nouveauNomDejaPris();
     void milliemeFenetreRefusee();
+    void alarmesApresLaMillemeFenetre();
+    void tailleBornee_data();
+    void tailleBornee();
 
 private:
     void écrire(const QString& nom, const QString& titre, bool ouvert, bool alarme = false,
                 const QString& motDePasse = {});
+    void écrire(const QString& nom, const Fiche_Mnémo& fiche);
+    static Fiche_Mnémo ficheDeTest(const QString& titre, bool ouvert, bool alarme = false,
+                                   const QString& motDePasse = {});
     QList<Mnemo*> ouvertes() const;
 
     std::unique_ptr<TestFolder> dossier_;
@@ -68,6 +79,15 @@ void TestLectureMnemos::cleanup() {
 
 void TestLectureMnemos::écrire(const QString& nom, const QString& titre, bool ouvert, bool alarme,
                                const QString& motDePasse) {
+    écrire(nom, ficheDeTest(titre, ouvert, alarme, motDePasse));
+}
+
+void TestLectureMnemos::écrire(const QString& nom, const Fiche_Mnémo& fiche) {
+    QVERIFY(Écrire_Mnémo(*plateforme_, dossier_->memos(), nom, fiche, QImage()).ok());
+}
+
+Fiche_Mnémo TestLectureMnemos::ficheDeTest(const QString& titre, bool ouvert, bool alarme,
+                                           const QString& motDePasse) {
     Fiche_Mnémo fiche;
     fiche.Titre = titre;
     fiche.Texte = QStringLiteral("texte de ") + titre + QStringLiteral("\nsuite");
@@ -86,7 +106,7 @@ void TestLectureMnemos::écrire(const QString& nom, const QString& titre, bool o
     fiche.Taille = 10;
     fiche.Icône = 3;
     fiche.MdP = motDePasse;
-    QVERIFY(Écrire_Mnémo(*plateforme_, dossier_->memos(), nom, fiche, QImage()).ok());
+    return fiche;
 }
 
 QList<Mnemo*> TestLectureMnemos::ouvertes() const {
@@ -314,6 +334,81 @@ void TestLectureMnemos::milliemeFenetreRefusee() {
     QCOMPARE(plateforme_->messages.size(), 1);
     QCOMPARE(plateforme_->messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(plateforme_->messages[0].owner, fenêtre_.get());
+}
+
+// Once no window can be opened, the memos read after the refused one still ring.
+void TestLectureMnemos::alarmesApresLaMillemeFenetre() {
+    const QStringList noms = {"01122026_00001", "02122026_00002", "03122026_00003", "04122026_00004"};
+    for (int i = 0; i < noms.size(); ++i) {
+        Fiche_Mnémo fiche = ficheDeTest(QStringLiteral("Mémo %1").arg(i + 1), true, true);
+        fiche.Heure = QStringLiteral("1%1:00").arg(i);
+        écrire(noms[i], fiche);
+    }
+    fenêtre_->Nb_Fenêtres = FrmUtilitaires::NB_FENÊTRES - 2;
+    fenêtre_->Form_Load();
+
+    QCOMPARE(fenêtre_->Nb_Fenêtres, qint16(FrmUtilitaires::NB_FENÊTRES - 1));
+    const Mnemo* dernière = fenêtre_->Fenêtres_Mnémo[FrmUtilitaires::NB_FENÊTRES - 1];
+    QVERIFY(dernière);
+    QCOMPARE(dernière->Tag, noms[0]);
+    QCOMPARE(dernière->CK_Alarme_Tag, QStringLiteral("1"));
+    QCOMPARE(plateforme_->messages.size(), 1); // the refusal, told once
+    const Table_Alarmes& alarmes = fenêtre_->contexte.alarmes;
+    QCOMPARE(alarmes.Nb_Alarmes, qint16(noms.size()));
+    for (int i = 0; i < noms.size(); ++i)
+        QCOMPARE(alarmes[i + 1].Heure, QStringLiteral("1%1:00").arg(i));
+}
+
+void TestLectureMnemos::tailleBornee_data() {
+    QTest::addColumn<qint32>("gauche"); // twips, as the record has them
+    QTest::addColumn<qint32>("largeur");
+    QTest::addColumn<qint32>("hauteur");
+    QTest::addColumn<QSize>("taille"); // pixels, in the fake desktop's 1280 × 776 available area
+    constexpr qint32 MAX = std::numeric_limits<qint32>::max();
+    constexpr qint32 MIN = std::numeric_limits<qint32>::min();
+    QTest::newRow("as the record has it") << 1500 << 4005 << 4500 << QSize(267, 300);
+    QTest::newRow("the whole area") << 0 << 19200 << 11640 << QSize(1280, 776);
+    QTest::newRow("a pixel more than the area") << 1500 << 19215 << 11655 << QSize(1280, 776);
+    QTest::newRow("the largest numbers") << 1500 << MAX << MAX << QSize(1280, 776);
+    QTest::newRow("wide and flat") << 1500 << MAX << 0 << QSize(1280, 9);
+    QTest::newRow("nothing") << 1500 << 0 << 0 << QSize(9, 9);
+    QTest::newRow("negative") << 1500 << MIN << -15 << QSize(9, 9);
+    // 8 pixels are 120 twips: the window takes the next pixel.
+    QTest::newRow("121 twips") << 1500 << 121 << 121 << QSize(9, 9);
+    QTest::newRow("huge and far away") << MAX << MAX << MAX << QSize(1280, 776);
+    QTest::newRow("small and far away") << MIN << 10 << 10 << QSize(9, 9);
+}
+
+// A record's size, however large or small, gives a window that fits the screen and can be seen; the next
+// save stores what the window got.
+void TestLectureMnemos::tailleBornee() {
+    QFETCH(qint32, gauche);
+    QFETCH(qint32, largeur);
+    QFETCH(qint32, hauteur);
+    QFETCH(QSize, taille);
+    QCOMPARE(twipsPerPixel(), 15.0);
+    Fiche_Mnémo fiche = ficheDeTest(QStringLiteral("Taille"), true);
+    fiche.Gauche = gauche;
+    fiche.Largeur = largeur;
+    fiche.Hauteur = hauteur;
+    const QString nom = QStringLiteral("01122026_00001");
+    écrire(nom, fiche);
+    fenêtre_->Form_Load();
+
+    QCOMPARE(ouvertes().size(), 1);
+    Mnemo* fenêtre = ouvertes().constFirst();
+    QCOMPARE(fenêtre->size(), taille);
+    // One that lay off every screen is brought back onto one.
+    bool visible = false;
+    for (const QScreen* écran : QGuiApplication::screens())
+        visible = visible || écran->geometry().intersects(fenêtre->geometry());
+    QVERIFY(visible);
+
+    fenêtre->Mnu_Sauvegarder_Click();
+    qint16 icône = 0;
+    const Fiche_Mnémo relue = Lire_Fiche(dossier_->memos(), nom, icône);
+    QCOMPARE(relue.Largeur, taille.width() * 15);
+    QCOMPARE(relue.Hauteur, taille.height() * 15);
 }
 
 QTEST_MAIN(TestLectureMnemos)

@@ -172,6 +172,10 @@ void TestMenuPopUp::ajoutMenu_data() {
         << QByteArray("\"\xC9"
                       "diteur, &texte\"\r\n\"/opt/\xE9t\xE9/\xE9"
                       "d\"\r\n");
+    QTest::newRow("guillemet dans la légende: deux apostrophes, au menu comme au fichier")
+        << QByteArray() << QStringList{"/bin/a", "/bin/b"} << QStringList{"a\",b", DÉFAUT}
+        << QStringList{"1 - a", "2 - b"} << QStringList{"a'',b", "2 - b"}
+        << QByteArray("\"a'',b\"\r\n\"/bin/a\"\r\n\"2 - b\"\r\n\"/bin/b\"\r\n");
     QTest::newRow("annulé entre deux ajouts")
         << QByteArray() << QStringList{"/bin/a", "", "/bin/c"} << QStringList{DÉFAUT, DÉFAUT}
         << QStringList{"1 - a", "2 - c"} << QStringList{"1 - a", "2 - c"}

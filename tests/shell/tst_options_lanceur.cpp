@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using Options = QList<Option_Lanceur>;
 Q_DECLARE_METATYPE(Option_Lanceur)
@@ -37,9 +38,14 @@ private slots:
     void enregistrement();
     void allerRetour_data();
     void allerRetour();
+    void ajoutsRelus_data();
+    void ajoutsRelus();
+    void dossierEtFichierPrives_data();
+    void dossierEtFichierPrives();
     void fichierAbsent();
     void fichierEnormeLuEnPartie();
-    void tubeSousLeNomDuFichier();
+    void fichierSpecial_data();
+    void fichierSpecial();
 };
 
 void TestOptionsLanceur::lecture_data() {
@@ -127,6 +133,8 @@ void TestOptionsLanceur::enregistrement() {
     QCOMPARE(Enregistrement_Option(QString(), QStringLiteral("/bin/a")),
              QByteArray("\"\"\r\n\"/bin/a\"\r\n"));
     QCOMPARE(Enregistrement_Option(QStringLiteral("€ ☺"), QString()), QByteArray("\"\x80 ?\"\r\n\"\"\r\n"));
+    QCOMPARE(Enregistrement_Option(QStringLiteral("a\",b"), QStringLiteral("/bin/a")),
+             QByteArray("\"a'',b\"\r\n\"/bin/a\"\r\n"));
 }
 
 void TestOptionsLanceur::allerRetour_data() {
@@ -135,14 +143,81 @@ void TestOptionsLanceur::allerRetour_data() {
     QTest::newRow("virgule dans la légende")
         << option("Moi, toi", "/bin/a") << Options{option("Moi, toi", "/bin/a")};
     QTest::newRow("accents") << option("Éditeur", "/opt/été") << Options{option("Éditeur", "/opt/été")};
-    QTest::newRow("guillemet dans la légende: rien n'est échappé")
-        << option("dit \"oui\"", "/bin/a") << Options{option("dit ", "/bin/a")};
+    QTest::newRow("guillemets dans la légende: deux apostrophes chacun")
+        << option("dit \"oui\"", "/bin/a") << Options{option("dit ''oui''", "/bin/a")};
+    QTest::newRow("légende faite d'un guillemet")
+        << option("\"", "/bin/a") << Options{option("''", "/bin/a")};
+    QTest::newRow("retour à la ligne dans la légende")
+        << option("a\r\nb", "/bin/a") << Options{option("a\r\nb", "/bin/a")};
 }
 
 void TestOptionsLanceur::allerRetour() {
     QFETCH(Option_Lanceur, écrit);
     QFETCH(Options, relu);
     QCOMPARE(texte(Options_Lanceur(Enregistrement_Option(écrit.légende, écrit.ligneCommande))), texte(relu));
+}
+
+// Entries appended one by one to the file, then the file read as at the next start.
+void TestOptionsLanceur::ajoutsRelus_data() {
+    QTest::addColumn<Options>("ajoutées");
+    QTest::addColumn<Options>("relues");
+    QTest::newRow("guillemet et virgule dans une légende: les suivantes restent en place")
+        << Options{option("a\",b", "/bin/a"), option("2 - c", "/bin/c"), option("3 - d", "/bin/d")}
+        << Options{option("a'',b", "/bin/a"), option("2 - c", "/bin/c"), option("3 - d", "/bin/d")};
+    QTest::newRow("légende entre guillemets")
+        << Options{option("\"Mon\" éditeur", "/bin/ed"), option("2 - c", "/bin/c")}
+        << Options{option("''Mon'' éditeur", "/bin/ed"), option("2 - c", "/bin/c")};
+    QTest::newRow("guillemet dans une commande: le fichier reste entier")
+        << Options{option("1 - x", "/opt/x\"y"), option("2 - c", "/bin/c")}
+        << Options{option("1 - x", "/opt/x''y"), option("2 - c", "/bin/c")};
+}
+
+void TestOptionsLanceur::ajoutsRelus() {
+    QFETCH(Options, ajoutées);
+    QFETCH(Options, relues);
+    TestFolder dossier;
+    for (const Option_Lanceur& o : ajoutées)
+        QVERIFY(Ajouter_Au_Fichier_Menus(dossier.menus(), o.légende, o.ligneCommande));
+    QCOMPARE(texte(Lire_Fichier_Menus(dossier.menus())), texte(relues));
+}
+
+// Another account must not read the launcher list nor plant a program in it, whatever the umask and
+// however the file was left.
+void TestOptionsLanceur::dossierEtFichierPrives_data() {
+    QTest::addColumn<int>("masque");
+    QTest::addColumn<int>("fichierAvant"); // 0: no file yet
+    QTest::newRow("umask usuel, dossier créé") << 022 << 0;
+    QTest::newRow("umask ouvert, dossier créé") << 0 << 0;
+    QTest::newRow("fichier lisible par tous") << 022 << 0644;
+    QTest::newRow("fichier ouvert à tous") << 0 << 0666;
+}
+
+void TestOptionsLanceur::dossierEtFichierPrives() {
+    QFETCH(int, masque);
+    QFETCH(int, fichierAvant);
+    TestFolder dossier;
+    const QString fichier = Fichier_Menus(dossier.menus());
+    if (fichierAvant != 0) {
+        QVERIFY(QDir().mkpath(dossier.menus()));
+        QFile existant(fichier);
+        QVERIFY(existant.open(QIODevice::WriteOnly));
+        existant.write("\"x\"\r\n\"/bin/x\"\r\n");
+        existant.close();
+        QCOMPARE(::chmod(QFile::encodeName(fichier).constData(), static_cast<mode_t>(fichierAvant)), 0);
+    }
+    const mode_t avant = ::umask(static_cast<mode_t>(masque));
+    const bool écrit = Ajouter_Au_Fichier_Menus(dossier.menus(), "1 - a", "/bin/a");
+    ::umask(avant);
+
+    QVERIFY(écrit);
+    struct stat état {};
+    QCOMPARE(::stat(QFile::encodeName(fichier).constData(), &état), 0);
+    QCOMPARE(état.st_mode & 07777, 0600u);
+    if (fichierAvant == 0) {
+        QCOMPARE(::stat(QFile::encodeName(dossier.menus()).constData(), &état), 0);
+        QCOMPARE(état.st_mode & 07777, 0700u);
+    }
+    QCOMPARE(Lire_Fichier_Menus(dossier.menus()).constLast(), option("1 - a", "/bin/a"));
 }
 
 void TestOptionsLanceur::fichierAbsent() {
@@ -168,13 +243,38 @@ void TestOptionsLanceur::fichierEnormeLuEnPartie() {
     QCOMPARE(lues.constFirst(), option("abc", "/bin/abc"));
 }
 
-// A pipe left under the file's name is neither read nor written: opening it would wait forever.
-void TestOptionsLanceur::tubeSousLeNomDuFichier() {
+// Whatever else lies under the file's name is skipped like a missing file, and nothing is appended to it:
+// opening a pipe would wait forever for its other end, and a device may never end.
+void TestOptionsLanceur::fichierSpecial_data() {
+    QTest::addColumn<QString>("sorte");
+    QTest::newRow("tube") << "tube";
+    QTest::newRow("lien vers un tube") << "lien vers un tube";
+    QTest::newRow("dossier") << "dossier";
+    QTest::newRow("lien vers /dev/zero") << "lien vers /dev/zero";
+    QTest::newRow("lien vers /dev/null") << "lien vers /dev/null";
+}
+
+void TestOptionsLanceur::fichierSpecial() {
+    QFETCH(QString, sorte);
     TestFolder dossier;
-    QDir().mkpath(dossier.menus());
-    QCOMPARE(::mkfifo(QFile::encodeName(Fichier_Menus(dossier.menus())).constData(), 0600), 0);
+    QVERIFY(QDir().mkpath(dossier.menus()));
+    const QByteArray nom = QFile::encodeName(Fichier_Menus(dossier.menus()));
+    const QByteArray tube = QFile::encodeName(dossier.menus() + QStringLiteral("/tube"));
+    if (sorte == "tube") {
+        QCOMPARE(::mkfifo(nom.constData(), 0600), 0);
+    } else if (sorte == "lien vers un tube") {
+        QCOMPARE(::mkfifo(tube.constData(), 0600), 0);
+        QCOMPARE(::symlink(tube.constData(), nom.constData()), 0);
+    } else if (sorte == "dossier") {
+        QVERIFY(QDir().mkpath(QFile::decodeName(nom)));
+    } else {
+        QCOMPARE(::symlink(sorte.sliced(QStringLiteral("lien vers ").size()).toUtf8().constData(),
+                           nom.constData()),
+                 0);
+    }
     QVERIFY(Lire_Fichier_Menus(dossier.menus()).isEmpty());
     QVERIFY(!Ajouter_Au_Fichier_Menus(dossier.menus(), "a", "/bin/a"));
+    QVERIFY(Lire_Fichier_Menus(dossier.menus()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestOptionsLanceur)

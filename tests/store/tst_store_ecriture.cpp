@@ -3,6 +3,7 @@
 #include "FichesDeTest.h"
 #include "TestFolder.h"
 
+#include "store/DiskFiles.h"
 #include "store/EcritureMnemo.h"
 #include "store/ImageMnemo.h"
 #include "store/LectureFiche.h"
@@ -16,10 +17,14 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(FolderPrivacy)
 
 namespace {
 
 const QString NOM = QStringLiteral("08122026_12345");
+constexpr uid_t AUTRE_COMPTE = 54321; // an account id nobody on the machine has
 
 QImage imageDeTest(int largeur, int hauteur, QRgb couleur) {
     QImage image(largeur, hauteur, QImage::Format_RGB32);
@@ -135,13 +140,48 @@ private slots:
         QCOMPARE(mode(chemin(dossier, ".PS2")), 0600);
     }
 
-    void existingFolderKeepsItsMode() {
+    // Another account able to write in the memo folder could plant a memo whose alarm program runs as the
+    // user: a folder the user owns becomes private, at start-up and at each save; another account's is left
+    // as it is, for the start-up to warn about.
+    void existingFolderBecomesPrivate_data() {
+        QTest::addColumn<int>("avant");
+        QTest::addColumn<bool>("àUnAutreCompte");
+        QTest::addColumn<FolderPrivacy>("réponse");
+        QTest::addColumn<int>("après");
+        QTest::newRow("group readable") << 0750 << false << FolderPrivacy::Private << 0700;
+        QTest::newRow("open to all") << 0777 << false << FolderPrivacy::Private << 0700;
+        QTest::newRow("set-group-id and sticky") << 03770 << false << FolderPrivacy::Private << 0700;
+        QTest::newRow("already private") << 0700 << false << FolderPrivacy::Private << 0700;
+        QTest::newRow("another account's") << 0777 << true << FolderPrivacy::NotOwned << 0777;
+    }
+    void existingFolderBecomesPrivate() {
+        QFETCH(int, avant);
+        QFETCH(bool, àUnAutreCompte);
+        QFETCH(FolderPrivacy, réponse);
+        QFETCH(int, après);
         const TestFolder dossier;
+        const QByteArray nom = QFile::encodeName(dossier.memos());
         QVERIFY(QDir().mkpath(dossier.memos()));
-        QCOMPARE(::chmod(QFile::encodeName(dossier.memos()).constData(), 0750), 0);
+        if (àUnAutreCompte && ::chown(nom.constData(), AUTRE_COMPTE, static_cast<gid_t>(-1)) != 0)
+            QSKIP("giving a folder to another account needs root");
+
+        QCOMPARE(::chmod(nom.constData(), static_cast<mode_t>(avant)), 0);
+        QCOMPARE(keepFolderPrivate(dossier.memos()), réponse);
+        QCOMPARE(mode(dossier.memos()), après);
+
+        QCOMPARE(::chmod(nom.constData(), static_cast<mode_t>(avant)), 0);
         FakeCore plateforme;
         QVERIFY(Écrire_Mnémo(plateforme, dossier.memos(), NOM, ficheClaire(), QImage()).ok());
-        QCOMPARE(mode(dossier.memos()), 0750);
+        QCOMPARE(mode(dossier.memos()), après);
+    }
+
+    void noFolderToKeepPrivate() {
+        const TestFolder dossier;
+        QCOMPARE(keepFolderPrivate(dossier.memos()), FolderPrivacy::Missing);
+        QVERIFY(!QFileInfo::exists(dossier.memos()));
+        écrire(dossier.memos(), "un fichier");
+        QCOMPARE(keepFolderPrivate(dossier.memos()), FolderPrivacy::Missing);
+        QCOMPARE(contenu(dossier.memos()), QByteArray("un fichier"));
     }
 
     void missingParentFoldersAreCreated() {

@@ -84,6 +84,9 @@ void TestBoitesQt::clavierRendu() {
     QWidget propriétaire;
     auto* zone = new QLineEdit(&propriétaire);
     propriétaire.show();
+    // A shown window takes the activation a moment later: waited for, so that it cannot arrive after the
+    // activation the case asks for.
+    QVERIFY(QTest::qWaitForWindowActive(&propriétaire));
     QWidget& active = propriétaireActif ? propriétaire : principale;
     active.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&active));

@@ -10,7 +10,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n li
 case "${1:-}" in
 --tests)
     packages+=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox trayer imagemagick poppler-utils
-        faketime fonts-dejavu-core locales desktop-file-utils)
+        faketime fonts-dejavu-core locales desktop-file-utils xclip)
     ;;
 --fuzz)
     packages+=(clang libclang-rt-14-dev)

@@ -95,6 +95,10 @@ public:
     void PT_Appel_Menu_Click(const QPoint& position); // global, where the click was
     void PT_Appel_Menu_DblClick();
 
+    // The clipboard: copying what the user is looking at, pasting what it holds.
+    void Men_Copier_Click();
+    void Men_Coller_Click();
+
     // Saving, deleting, filling from a memo's files.
     void Mnu_Sauvegarder_Click();
     // The save itself, answering whether the memo's files were written. With questions, letters its file
@@ -168,6 +172,11 @@ private:
     void montrerTexte();
     void quitterOptionsPourSauvegarder();
     void Préparer_Récupération();
+    bool texteCollable(qsizetype longueur);
+    ClipboardImage prendreImageCollée();
+    void insérerTexteCollé(const QString& texte);
+    void remplacerTexteParCollé(const QString& texte);
+    void placerImageCollée(const QImage& image);
     void placerZoneClient();
     void nommerFenêtre();
     void appliquerAvantPlan(bool auDessus);

@@ -3,6 +3,7 @@
 
 #include "CouleursMnemo.h"
 #include "PetitsControles.h"
+#include "ZoneTexte.h"
 
 #include "platform/widgets/PoliceClassique.h"
 #include "platform/widgets/StyleClassique.h"
@@ -65,7 +66,9 @@ void Mnemo::Créer_Contrôles() {
         PT_Couleurs << cellule;
     }
 
-    TX_Mnémo = contrôle<QPlainTextEdit>(FR_Mnémo, "TX_Mnémo", QRect(320, 720, 4170, 4820));
+    auto* zoneTexte = contrôle<ZoneTexte>(FR_Mnémo, "TX_Mnémo", QRect(320, 720, 4170, 4820));
+    zoneTexte->longueurAcceptée = [this](qsizetype longueur) { return texteCollable(longueur); };
+    TX_Mnémo = zoneTexte;
     TX_Mnémo->setToolTip(QStringLiteral("Saisir le texte du Mnémo"));
     TX_Mnémo->setFrameShape(QFrame::NoFrame);
     TX_Mnémo->setFont(police("MS Sans Serif", 8.25));

@@ -36,6 +36,7 @@ void Mnemo::Créer_Menu() {
         Mnu_Options_Click();
     });
     Mnu_Mnémo->addSeparator();
-    Men_Copier = Mnu_Mnémo->addAction(QStringLiteral("Copier (Ctrl+Ins)"));
-    Men_Coller = Mnu_Mnémo->addAction(QStringLiteral("Coller (Maj+Ins)"));
+    // The key names are those of the text box's own commands; the entries have no shortcut.
+    Men_Copier = Mnu_Mnémo->addAction(QStringLiteral("Copier (Ctrl+Ins)"), this, &Mnemo::Men_Copier_Click);
+    Men_Coller = Mnu_Mnémo->addAction(QStringLiteral("Coller (Maj+Ins)"), this, &Mnemo::Men_Coller_Click);
 }

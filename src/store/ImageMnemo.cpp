@@ -42,6 +42,10 @@ bool Image_Relisible(const QImage& image) {
     return !tropGrande(image.size());
 }
 
+bool Image_Relisible(QSize taille) {
+    return !tropGrande(taille);
+}
+
 QImage Décoder_Image(const QByteArray& fichier) {
     QByteArray image = Restaurer_Image(fichier);
     QBuffer tampon(&image);

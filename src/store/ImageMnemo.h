@@ -31,6 +31,8 @@ inline constexpr int LIMITE_CÔTÉ_IMAGE = 32767;
 QImage Décoder_Image(const QByteArray& fichier);
 // Whether a picture saved now would come back from its file: a save must not write one that never would.
 bool Image_Relisible(const QImage& image);
+// The same for a picture of that size, before it is made.
+bool Image_Relisible(QSize taille);
 
 // The picture of memo nom, null when it has none or its file is unreadable. The file is only read.
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Clipboard.h"
 #include "MessageBoxes.h"
 #include "TrayIcon.h"
 
@@ -53,6 +54,7 @@ public:
 
     // The desktop.
     virtual TrayIcon& tray() = 0;
+    virtual Clipboard& clipboard() = 0;
     virtual QRect screenArea() const = 0; // pixels, the primary screen
     // Pixels: what the window's screen leaves to windows (without the desktop's panels).
     virtual QRect availableArea(const QWidget& window) const = 0;

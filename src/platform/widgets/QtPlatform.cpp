@@ -192,6 +192,10 @@ TrayIcon& QtPlatform::tray() {
     return *tray_;
 }
 
+Clipboard& QtPlatform::clipboard() {
+    return clipboard_;
+}
+
 QRect QtPlatform::screenArea() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);

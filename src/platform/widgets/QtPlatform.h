@@ -2,6 +2,7 @@
 
 #include "AlarmSound.h"
 #include "Platform.h"
+#include "QtClipboard.h"
 #include "QtTrayIcon.h"
 
 #include "platform/core/QtPlatformCore.h"
@@ -28,6 +29,7 @@ public:
     bool modalBoxOpen() const override;
 
     TrayIcon& tray() override;
+    Clipboard& clipboard() override;
     QRect screenArea() const override;
     QRect availableArea(const QWidget& window) const override;
     void keepAbove(QWidget& window, bool above) override;
@@ -35,5 +37,6 @@ public:
 
 private:
     std::unique_ptr<QtTrayIcon> tray_;
+    QtClipboard clipboard_;
     AlarmSound alarmSound_;
 };

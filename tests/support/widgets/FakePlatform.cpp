@@ -48,6 +48,41 @@ void FakeTray::remove() {
     shown = false;
 }
 
+QString FakeClipboard::text() const {
+    return formats.contains(ClipboardFormat::Text) ? heldText : QString();
+}
+
+ClipboardImage FakeClipboard::image(const std::function<bool(const QSize&)>& acceptable) const {
+    if (!formats.contains(ClipboardFormat::Bitmap) &&
+        !formats.contains(ClipboardFormat::DeviceIndependentBitmap))
+        return {};
+    const QSize size = claimedImageSize.isValid() ? claimedImageSize : heldImage.size();
+    if (size.isEmpty()) return {};
+    if (!acceptable(size)) return {QImage(), size, true};
+    return {heldImage, size, false};
+}
+
+void FakeClipboard::record(const QString& call) {
+    calls << call;
+    if (journal) *journal << QStringLiteral("clipboard:") + call;
+    formats.clear();
+    heldText.clear();
+    heldImage = QImage();
+    claimedImageSize = QSize();
+}
+
+void FakeClipboard::setText(const QString& newText) {
+    record(QStringLiteral("setText"));
+    formats = {ClipboardFormat::Text};
+    heldText = newText;
+}
+
+void FakeClipboard::setImage(const QImage& newImage) {
+    record(QStringLiteral("setImage"));
+    formats = {ClipboardFormat::Bitmap, ClipboardFormat::DeviceIndependentBitmap};
+    heldImage = newImage;
+}
+
 int FakePlatform::messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                              const QString& caption) {
     const ShownMessage shown{text, buttons, icon, caption, &owner};

@@ -66,6 +66,28 @@ public:
     QStringList calls; // "add", "modify", "remove" in order
 };
 
+// A clipboard that a test fills as another program would: the formats it holds, its text, its picture.
+// What the program puts there replaces it all, as on the desktop; each call is recorded.
+class FakeClipboard final : public Clipboard {
+public:
+    bool hasFormat(ClipboardFormat format) const override { return formats.contains(format); }
+    QString text() const override;
+    ClipboardImage image(const std::function<bool(const QSize&)>& acceptable) const override;
+    void setText(const QString& newText) override;
+    void setImage(const QImage& newImage) override;
+
+    QList<ClipboardFormat> formats;
+    QString heldText;
+    QImage heldImage;
+    // The size the picture's data claims, when it is not heldImage's: a huge picture without its pixels.
+    QSize claimedImageSize;
+    QStringList calls; // "setText", "setImage" in order
+    QStringList* journal = nullptr;
+
+private:
+    void record(const QString& call); // and empties the clipboard, as putting anything there does
+};
+
 // A strict scripted platform: answers are queued by the test, everything the program asks is recorded,
 // and no test ever waits on a real modal window. A box whose only button is OK needs no answer. Any other
 // box, input box, file-open, colour or font box or dialog that the test did not script, and any scripted
@@ -74,7 +96,10 @@ public:
 // default, a file-open, colour or font box Cancel and a dialog Rejected.
 class FakePlatform final : public Platform, public FakeCore {
 public:
-    FakePlatform() { trayIcon.journal = &journal; }
+    FakePlatform() {
+        trayIcon.journal = &journal;
+        clipboardContent.journal = &journal;
+    }
     ~FakePlatform() override;
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
@@ -100,6 +125,7 @@ public:
     bool modalBoxOpen() const override { return boxesOpen_ > 0; }
 
     TrayIcon& tray() override { return trayIcon; }
+    Clipboard& clipboard() override { return clipboardContent; }
     QRect screenArea() const override { return screen; }
     QRect availableArea(const QWidget&) const override { return available; }
     // Records the call, and notes the flag in the widget as the desktop part does, window left as it is.
@@ -129,6 +155,7 @@ public:
     QList<QMenu*> menusShown;
     QList<QPoint> menuPositions; // global, one for each of menusShown
     FakeTray trayIcon;
+    FakeClipboard clipboardContent;
     int beeps = 0;
     int alarmBeeps = 0;
 

@@ -2,6 +2,7 @@
 
 #include "AlarmSound.h"
 #include "Platform.h"
+#include "QtPrinter.h"
 #include "QtTrayIcon.h"
 
 #include "platform/core/QtPlatformCore.h"
@@ -19,6 +20,7 @@ public:
     QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
                      const QString& defaultAnswer) override;
     QString openFileName(QWidget& owner, const OpenFileRequest& request) override;
+    QString saveFileName(QWidget& owner, const OpenFileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget& owner, const QString& title, const QColor& initial) override;
     std::optional<QFont> chooseFont(QWidget& owner, const QString& title, const QFont& initial) override;
     int execDialog(QWidget& owner, QDialog& dialog) override;
@@ -28,6 +30,7 @@ public:
     bool modalBoxOpen() const override;
 
     TrayIcon& tray() override;
+    Printer& printer() override { return printer_; }
     QRect screenArea() const override;
     QRect availableArea(const QWidget& window) const override;
     void keepAbove(QWidget& window, bool above) override;
@@ -35,5 +38,6 @@ public:
 
 private:
     std::unique_ptr<QtTrayIcon> tray_;
+    QtPrinter printer_;
     AlarmSound alarmSound_;
 };

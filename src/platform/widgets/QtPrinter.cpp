@@ -239,17 +239,21 @@ bool QtPrintJob::endDoc() {
     terminé_ = true;
     QPainter peintre;
     if (!peintre.begin(&imprimante_)) return échecImprimante();
+    // A file cut short is no document: it does not stay (a device named as the file, such as /dev/null, is
+    // no file of ours and does).
+    const auto rater = [this, &peintre] {
+        if (peintre.isActive()) peintre.end();
+        if (!fichierPdf_.isEmpty() && QFileInfo(fichierPdf_).isFile()) QFile::remove(fichierPdf_);
+        return échecImprimante();
+    };
     for (qsizetype i = 0; i < pages_.size(); ++i) {
-        if (i > 0 && !imprimante_.newPage()) {
-            peintre.end();
-            if (!fichierPdf_.isEmpty()) QFile::remove(fichierPdf_);
-            return échecImprimante();
-        }
+        if (i > 0 && !imprimante_.newPage()) return rater();
         for (const Tracé& tracé : std::as_const(pages_[i]))
             dessiner(peintre, tracé);
     }
-    if (!peintre.end() || imprimante_.printerState() == QPrinter::Error) return échecImprimante();
-    if (!fichierPdf_.isEmpty() && QFileInfo(fichierPdf_).size() == 0) return échecImprimante();
+    if (!peintre.end() || imprimante_.printerState() == QPrinter::Error) return rater();
+    const QFileInfo fichier(fichierPdf_);
+    if (!fichierPdf_.isEmpty() && fichier.isFile() && fichier.size() == 0) return rater();
     return true;
 }
 

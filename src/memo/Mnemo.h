@@ -85,6 +85,10 @@ public:
     void PB_Couleur_Click();
     void PB_Police_Click();
 
+    // Printing: the text report and images of the window.
+    void Mnu_Imprimer_Texte_Click();
+    void Mnu_Imprimer_Image_Click();
+
     // Title and text.
     void LB_Titre_Click();
     QString Titre() const;

@@ -9,8 +9,10 @@ void Mnemo::Créer_Menu() {
     Mnu_Sauvegarder =
         Mnu_Mnémo->addAction(QStringLiteral("Sauvegarder ce Mnémo"), this, &Mnemo::Mnu_Sauvegarder_Click);
     Mnu_Imprimer = Mnu_Mnémo->addMenu(QStringLiteral("Imprimer ce Mnémo"));
-    Mnu_Imprimer_Texte = Mnu_Imprimer->addAction(QStringLiteral("Mode &texte"));
-    Mnu_Imprimer_Image = Mnu_Imprimer->addAction(QStringLiteral("Mode &image"));
+    Mnu_Imprimer_Texte =
+        Mnu_Imprimer->addAction(QStringLiteral("Mode &texte"), this, &Mnemo::Mnu_Imprimer_Texte_Click);
+    Mnu_Imprimer_Image =
+        Mnu_Imprimer->addAction(QStringLiteral("Mode &image"), this, &Mnemo::Mnu_Imprimer_Image_Click);
     Mnu_Fermer = Mnu_Mnémo->addAction(QStringLiteral("Fermer ce Mnémo"), this, &Mnemo::Mnu_Fermer_Click);
     // Shortcuts of their own, shown beside the captions; they act whenever the window is active.
     Mnu_Sauvegarder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

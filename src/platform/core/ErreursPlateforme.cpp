@@ -16,6 +16,8 @@ QString Description_Erreur(int numéro) {
         return QStringLiteral("Erreur d'accès au chemin/fichier");
     case ERREUR_CHEMIN_INTROUVABLE:
         return QStringLiteral("Chemin d'accès introuvable");
+    case ERREUR_IMPRIMANTE:
+        return QStringLiteral("Erreur d'imprimante");
     default:
         return QStringLiteral("Erreur d'entrée/sortie sur le périphérique");
     }

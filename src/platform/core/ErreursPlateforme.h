@@ -10,6 +10,7 @@ inline constexpr int ERREUR_ENTREE_SORTIE = 57;
 inline constexpr int ERREUR_DISQUE_PLEIN = 61;
 inline constexpr int ERREUR_ACCES_REFUSE = 75;
 inline constexpr int ERREUR_CHEMIN_INTROUVABLE = 76;
+inline constexpr int ERREUR_IMPRIMANTE = 482;
 
 // The number the user is shown for a failed system call's errno value; 0 for 0.
 int Numéro_Erreur_Système(int valeurErrno);

@@ -2,6 +2,7 @@
 
 #include "Clipboard.h"
 #include "MessageBoxes.h"
+#include "Printer.h"
 #include "TrayIcon.h"
 
 #include "platform/core/PlatformCore.h"
@@ -38,6 +39,10 @@ public:
     virtual QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
                              const QString& defaultAnswer) = 0;
     virtual QString openFileName(QWidget& owner, const OpenFileRequest& request) = 0;
+    // The file-save dialog, on the same request: initialFolder may end with the name proposed, and the
+    // first pattern of the chosen filter is the extension given to a name typed without one. Replacing a
+    // file that exists is asked about first.
+    virtual QString saveFileName(QWidget& owner, const OpenFileRequest& request) = 0;
     // The desktop's colour and font boxes, opened on initial; nothing when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget& owner, const QString& title,
                                               const QColor& initial) = 0;
@@ -55,6 +60,7 @@ public:
     // The desktop.
     virtual TrayIcon& tray() = 0;
     virtual Clipboard& clipboard() = 0;
+    virtual Printer& printer() = 0;
     virtual QRect screenArea() const = 0; // pixels, the primary screen
     // Pixels: what the window's screen leaves to windows (without the desktop's panels).
     virtual QRect availableArea(const QWidget& window) const = 0;

@@ -147,6 +147,26 @@ QString QtPlatform::openFileName(QWidget& owner, const OpenFileRequest& request)
     return dialog->selectedFiles().constFirst();
 }
 
+QString QtPlatform::saveFileName(QWidget& owner, const OpenFileRequest& request) {
+    OwnedBox<QFileDialog> dialog(&owner, request.title, request.initialFolder);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = qtFilters(request.filter);
+    dialog->setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size()) {
+        dialog->selectNameFilter(filters[request.filterIndex - 1]);
+        // "*.pdf;*.PDF" → "pdf": what a name typed without an extension gets.
+        const QString first =
+            request.filter.section(QLatin1Char('|'), 2 * request.filterIndex - 1, 2 * request.filterIndex - 1)
+                .section(QLatin1Char(';'), 0, 0);
+        if (first.startsWith(QStringLiteral("*.")) && first.lastIndexOf(QLatin1Char('*')) == 0)
+            dialog->setDefaultSuffix(first.mid(2));
+    }
+    const FocusReturn focusReturn(*dialog);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().constFirst();
+}
+
 std::optional<QColor> QtPlatform::chooseColor(QWidget& owner, const QString& title, const QColor& initial) {
     OwnedBox<QColorDialog> dialog(initial, &owner);
     dialog->setWindowTitle(title);

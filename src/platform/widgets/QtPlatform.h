@@ -3,6 +3,7 @@
 #include "AlarmSound.h"
 #include "Platform.h"
 #include "QtClipboard.h"
+#include "QtPrinter.h"
 #include "QtTrayIcon.h"
 
 #include "platform/core/QtPlatformCore.h"
@@ -20,6 +21,7 @@ public:
     QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
                      const QString& defaultAnswer) override;
     QString openFileName(QWidget& owner, const OpenFileRequest& request) override;
+    QString saveFileName(QWidget& owner, const OpenFileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget& owner, const QString& title, const QColor& initial) override;
     std::optional<QFont> chooseFont(QWidget& owner, const QString& title, const QFont& initial) override;
     int execDialog(QWidget& owner, QDialog& dialog) override;
@@ -30,6 +32,7 @@ public:
 
     TrayIcon& tray() override;
     Clipboard& clipboard() override;
+    Printer& printer() override { return printer_; }
     QRect screenArea() const override;
     QRect availableArea(const QWidget& window) const override;
     void keepAbove(QWidget& window, bool above) override;
@@ -38,5 +41,6 @@ public:
 private:
     std::unique_ptr<QtTrayIcon> tray_;
     QtClipboard clipboard_;
+    QtPrinter printer_;
     AlarmSound alarmSound_;
 };

@@ -3,8 +3,11 @@
 
 #include "platform/widgets/QtPlatform.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // The desktop's boxes as the Qt platform shows them (offscreen here), answered by a stand-in user: what
 // the program or the user wrote shows as it is, never read as HTML, and the keyboard goes back to the
@@ -18,6 +21,7 @@ private slots:
     void texteBrut();
     void clavierRendu_data();
     void clavierRendu();
+    void enregistrerSous();
 
 private:
     std::unique_ptr<TestFolder> dossier_;
@@ -107,6 +111,32 @@ void TestBoitesQt::clavierRendu() {
     }
     QTRY_COMPARE(QApplication::activeWindow(), &active);
     if (propriétaireActif) QCOMPARE(QApplication::focusWidget(), zone);
+}
+
+// The file-save dialog proposes the name it is given, and a name typed without an extension gets the
+// chosen filter's.
+void TestBoitesQt::enregistrerSous() {
+    QWidget fenêtre;
+    fenêtre.show();
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    QString proposé;
+    QTimer utilisateur; // waits for the dialog, then types a name and confirms
+    utilisateur.setInterval(10);
+    connect(&utilisateur, &QTimer::timeout, &utilisateur, [&] {
+        auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialogue) return;
+        utilisateur.stop();
+        proposé = dialogue->selectedFiles().value(0);
+        dialogue->selectFile(QStringLiteral("rapport"));
+        static_cast<QDialog*>(dialogue)->accept(); // the dialog's own checks run: its Save button
+    });
+    utilisateur.start();
+    const QString choisi = plateforme_->saveFileName(
+        fenêtre, {QStringLiteral("Enregistrer"), dossier.filePath(QStringLiteral("Courses.pdf")),
+                  QStringLiteral("Documents PDF (*.pdf)|*.pdf|Tous les fichiers|*.*"), 1});
+    QCOMPARE(proposé, dossier.filePath(QStringLiteral("Courses.pdf")));
+    QCOMPARE(choisi, dossier.filePath(QStringLiteral("rapport.pdf")));
 }
 
 QTEST_MAIN(TestBoitesQt)

@@ -12,7 +12,7 @@ FakePlatform::~FakePlatform() {
     };
     unused(answers.size(), "Yes/No answer(s)");
     unused(inputs.size(), "input box answer(s)");
-    unused(chosenFiles.size(), "file-open answer(s)");
+    unused(chosenFiles.size(), "file dialog answer(s)");
     unused(chosenColours.size(), "colour box answer(s)");
     unused(chosenFonts.size(), "font box answer(s)");
     unused(dialogHandlers.size(), "dialog handler(s)");
@@ -120,6 +120,17 @@ QString FakePlatform::openFileName(QWidget& owner, const OpenFileRequest& reques
     fileRequests << ShownFileDialog{request, &owner};
     if (chosenFiles.empty()) {
         unscripted_ << QStringLiteral("unscripted file-open dialog \"%1\"").arg(request.title);
+        return {};
+    }
+    QString answer = chosenFiles.front();
+    chosenFiles.pop_front();
+    return answer;
+}
+
+QString FakePlatform::saveFileName(QWidget& owner, const OpenFileRequest& request) {
+    fileRequests << ShownFileDialog{request, &owner, true};
+    if (chosenFiles.empty()) {
+        unscripted_ << QStringLiteral("unscripted file-save dialog \"%1\"").arg(request.title);
         return {};
     }
     QString answer = chosenFiles.front();

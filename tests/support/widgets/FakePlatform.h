@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeCore.h"
+#include "FakePrinter.h"
 
 #include "platform/widgets/Platform.h"
 
@@ -29,6 +30,7 @@ struct ShownInput {
 
 struct ShownFileDialog : OpenFileRequest {
     const QWidget* owner = nullptr;
+    bool save = false; // a file-save dialog
 };
 
 struct ShownColourDialog {
@@ -90,15 +92,16 @@ private:
 
 // A strict scripted platform: answers are queued by the test, everything the program asks is recorded,
 // and no test ever waits on a real modal window. A box whose only button is OK needs no answer. Any other
-// box, input box, file-open, colour or font box or dialog that the test did not script, and any scripted
-// answer left unused, fails the running test when the fake goes (at the end of the test, or in its
+// box, input box, file-open or file-save, colour or font box or dialog that the test did not script, and any
+// scripted answer left unused, fails the running test when the fake goes (at the end of the test, or in its
 // cleanup()), naming what was shown. Meanwhile an unscripted question answers No, an input box its
-// default, a file-open, colour or font box Cancel and a dialog Rejected.
+// default, a file dialog, colour or font box Cancel and a dialog Rejected.
 class FakePlatform final : public Platform, public FakeCore {
 public:
     FakePlatform() {
         trayIcon.journal = &journal;
         clipboardContent.journal = &journal;
+        fakePrinter.journal = &journal;
     }
     ~FakePlatform() override;
     FakePlatform(const FakePlatform&) = delete;
@@ -109,6 +112,7 @@ public:
     QString inputBox(QWidget& owner, const QString& prompt, const QString& caption,
                      const QString& defaultAnswer) override;
     QString openFileName(QWidget& owner, const OpenFileRequest& request) override;
+    QString saveFileName(QWidget& owner, const OpenFileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget& owner, const QString& title, const QColor& initial) override;
     std::optional<QFont> chooseFont(QWidget& owner, const QString& title, const QFont& initial) override;
     int execDialog(QWidget& owner, QDialog& dialog) override;
@@ -126,6 +130,7 @@ public:
 
     TrayIcon& tray() override { return trayIcon; }
     Clipboard& clipboard() override { return clipboardContent; }
+    Printer& printer() override { return *printerInUse; }
     QRect screenArea() const override { return screen; }
     QRect availableArea(const QWidget&) const override { return available; }
     // Records the call, and notes the flag in the widget as the desktop part does, window left as it is.
@@ -135,7 +140,7 @@ public:
     // Scripted answers.
     std::deque<int> answers;                   // message boxes with Yes/No
     std::deque<std::optional<QString>> inputs; // input boxes; std::nullopt: OK on the default answer
-    std::deque<QString> chosenFiles;           // file-open dialogs; "" = cancelled
+    std::deque<QString> chosenFiles;           // file-open and file-save dialogs; "" = cancelled
     std::deque<std::optional<QColor>> chosenColours;         // colour boxes; std::nullopt = cancelled
     std::deque<std::optional<QFont>> chosenFonts;            // font boxes; std::nullopt = cancelled
     std::deque<std::function<int(QDialog&)>> dialogHandlers; // run while "shown", answer the result code
@@ -156,6 +161,8 @@ public:
     QList<QPoint> menuPositions; // global, one for each of menusShown
     FakeTray trayIcon;
     FakeClipboard clipboardContent;
+    FakePrinter fakePrinter;
+    Printer* printerInUse = &fakePrinter; // a test of the real drawing puts the desktop's printer
     int beeps = 0;
     int alarmBeeps = 0;
 

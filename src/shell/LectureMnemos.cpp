@@ -142,7 +142,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         fenêtre->Tag = nom;
         fenêtre->show();
         fenêtre->Remplir(fiche, Décoder_Texte(fiche.Texte, motDePasse.tours), motDePasse.motDePasse,
-                         Lire_Image(dossier, nom), lignes[i]);
+                         Image_À_L_Ouverture(nom, fiche.Titre), lignes[i]);
     }
     if (alarmesRefusées)
         plateforme.messageBox(*this, MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,

@@ -170,7 +170,8 @@ void PanneauOptions::Remplir(const Fiche_Mnémo& f, const QString& motDePasse) {
     // A day or an hour longer than its box, written by hand in the file, stays whole.
     remplirSansCouper(*TX_Jour, f.Jour, LONGUEUR_JOUR);
     remplirSansCouper(*TX_Heure, f.Heure, LONGUEUR_HEURE);
-    TX_Alarme->setText(f.Message);
+    // An alarm message longer than a line box takes, read from the file, stays whole too.
+    remplirSansCouper(*TX_Alarme, f.Message, LONGUEUR_ZONE_QT);
     PB_PRG->setText(f.PRG.isEmpty() ? PRG_AUCUN : f.PRG);
     TX_MdP->setText(motDePasse.leftJustified(LARGEUR_MOT_DE_PASSE_ENREGISTRÉ, QLatin1Char(' ')));
 }

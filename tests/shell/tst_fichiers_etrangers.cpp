@@ -143,11 +143,12 @@ private slots:
         QVERIFY(QFile::exists(récent));
     }
 
-    // A title of 100 000 letters opens, is listed on its 32 columns, names the window in a line, and
-    // comes back whole from a save.
+    // A title and an alarm message of 100 000 letters open, the title is listed on its 32 columns and
+    // names the window in a line, and both come back whole from a save.
     void hugeTitleOpensAndSaves() {
         const QString titre = QString(100000, QLatin1Char('T'));
-        écrire(NOM, titre);
+        const QString message = QStringLiteral("Rappel ").repeated(14285) + QStringLiteral("fin");
+        écrire(NOM, titre, QStringLiteral("texte"), message);
         fenêtre_->Form_Load();
         QCOMPARE(ouvertes().size(), 1);
         Mnemo* mnémo = ouvertes()[0];
@@ -161,6 +162,8 @@ private slots:
         const Fiche_Mnémo relue = Lire_Fiche(dossier_->memos(), NOM, icône);
         QVERIFY(relue.marqueursValides());
         QCOMPARE(relue.Titre, titre);
+        QCOMPARE(relue.Message.size(), message.size());
+        QCOMPARE(relue.Message, message);
         QCOMPARE(relue.Texte, QStringLiteral("changé"));
     }
 
@@ -196,9 +199,12 @@ private slots:
     }
 
 private:
-    void écrire(const QString& nom, const QString& titre, const QString& texte = {}) {
+    void écrire(const QString& nom, const QString& titre, const QString& texte = {},
+                const QString& message = {}) {
         Fiche_Mnémo fiche;
         fiche.Titre = titre;
+        fiche.Message = message;
+        fiche.Alarme = !message.isEmpty();
         fiche.Texte = texte.isEmpty() ? QStringLiteral("texte de ") + titre.left(20) : texte;
         fiche.Ouvert = true;
         fiche.Heure = QStringLiteral("12:00");

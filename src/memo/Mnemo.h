@@ -114,8 +114,9 @@ public:
     // Another copy of the program may save the same memo. The window keeps what its record was when it
     // read or last wrote it, and a save over a record changed or deleted since asks first; where nobody
     // can answer, the memo is saved under a new name instead, next to the other copy's version.
-    void Retenir_Fiche_Sur_Disque(); // after filling the window from the memo's files
-    void Retenir_Fiche_Absente();    // after deleting them
+    void Retenir_Fiche_Sur_Disque();                // after filling the window from the memo's files
+    void Retenir_Fiche(const Empreinte_Fiche& lue); // the record as it was read, when that was earlier
+    void Retenir_Fiche_Absente();                   // after deleting them
     bool Accepter_Fiche_Sur_Disque(bool avecQuestions, QString* pourquoi, QString& nomQuitté);
     void Conclure_Écriture(bool écrite, const Empreinte_Fiche& empreinte, const QString& nomQuitté);
 

@@ -10,6 +10,10 @@ void Mnemo::Retenir_Fiche_Sur_Disque() {
     ficheConnue_ = Empreinte_Sur_Disque(contexte.dossier.memoFolder(), Tag);
 }
 
+void Mnemo::Retenir_Fiche(const Empreinte_Fiche& lue) {
+    ficheConnue_ = lue;
+}
+
 void Mnemo::Retenir_Fiche_Absente() {
     ficheConnue_ = {};
 }

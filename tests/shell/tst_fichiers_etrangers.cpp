@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
+#include "dialogs/FrmSaisie.h"
 #include "memo/Mnemo.h"
 #include "shell/FrmUtilitaires.h"
 #include "shell/PanneauListe.h"
@@ -14,6 +15,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QtEndian>
@@ -198,10 +200,40 @@ private slots:
                  QStringLiteral("tapé dans cette copie"));
     }
 
+    // Another copy saves the memo while this one asks for its password: the window shows the version read
+    // before, and its save asks before replacing the other's.
+    void savedElsewhereWhileThePasswordIsAsked() {
+        écrire(NOM, QStringLiteral("Secret"), QStringLiteral("lu ici"), {}, QStringLiteral("Clef8car"));
+        plateforme_->dialogHandlers.push_back([this](QDialog& d) {
+            écrire(NOM, QStringLiteral("Secret"), QStringLiteral("écrit ailleurs"), {},
+                   QStringLiteral("Clef8car"));
+            d.findChild<QLineEdit*>(QStringLiteral("TX_MdP"))->setText(QStringLiteral("Clef8car"));
+            static_cast<FrmSaisie&>(d).PB_Valider_Click();
+            return int(QDialog::Accepted);
+        });
+        fenêtre_->Form_Load();
+        QCOMPARE(ouvertes().size(), 1);
+        QCOMPARE(ouvertes()[0]->Texte(), QStringLiteral("lu ici"));
+
+        const QString chemin = Chemin_Mnémo(dossier_->memos(), NOM, EXTENSION_FICHE);
+        const auto lire = [&chemin] {
+            QFile fichier(chemin);
+            return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+        };
+        const QByteArray ailleurs = lire();
+        plateforme_->answers = {vbNo};
+        QVERIFY(!ouvertes()[0]->Sauvegarder());
+        QCOMPARE(plateforme_->messages.size(), 1);
+        QCOMPARE(plateforme_->messages[0].text,
+                 QStringLiteral("Le Mnémo a été modifié ailleurs depuis son ouverture. Le remplacer ?"));
+        QCOMPARE(lire(), ailleurs);
+    }
+
 private:
     void écrire(const QString& nom, const QString& titre, const QString& texte = {},
-                const QString& message = {}) {
+                const QString& message = {}, const QString& motDePasse = {}) {
         Fiche_Mnémo fiche;
+        fiche.MdP = motDePasse;
         fiche.Titre = titre;
         fiche.Message = message;
         fiche.Alarme = !message.isEmpty();

@@ -3,6 +3,7 @@
 #include "platform/widgets/QtPlatform.h"
 #include "shell/FrmUtilitaires.h"
 #include "shell/IconeProgramme.h"
+#include "store/ImageMnemo.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(Icône_Programme());
     // The program lives in the tray: hiding or closing a memo must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before any picture is decoded, from a memo's file or from the clipboard.
+    Limiter_Décodage_Images();
 
     // Qt's own dialogs (file chooser, colour and font boxes) speak the user's language.
     QTranslator traductionQt;

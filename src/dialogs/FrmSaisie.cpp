@@ -162,7 +162,7 @@ void FrmSaisie::Form_Load() {
     Calendar1->setSelectedDate(Lire_Jour_En_Tête(échange_.Saisie_Jour).value_or(plateforme_.now().date()));
     remplirSansCouper(*TX_Jour, échange_.Saisie_Jour, LONGUEUR_JOUR);
     remplirSansCouper(*TX_Heure, échange_.Saisie_Heure, LONGUEUR_HEURE);
-    TX_Message->setText(échange_.Saisie_Message);
+    remplirSansCouper(*TX_Message, échange_.Saisie_Message, LONGUEUR_ZONE_QT);
     TX_MdP->setText(échange_.MdP_Saisi);
 }
 

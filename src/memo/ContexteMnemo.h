@@ -29,4 +29,6 @@ struct Contexte_Mnémo {
 
     // Re-arms the alarm timer after a save; set by the main window.
     std::function<void()> Prochaine_Alarme;
+    // A memo name no file and no window uses yet; set by the main window.
+    std::function<QString()> Nouveau_Nom_Mnémo;
 };

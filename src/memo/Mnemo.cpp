@@ -26,6 +26,8 @@ constexpr int LARGEUR_CLIENT_INITIALE = 4515;
 constexpr int HAUTEUR_CLIENT_INITIALE = 5595;
 constexpr int HAUTEUR_LÉGENDE = 230; // twips, the caption bar of the move mode
 constexpr int BORD = 3;              // pixels, the thin edge that resizes the window
+// A title read from a file may be of any length; the desktop's window list shows a line of it at most.
+constexpr int LONGUEUR_NOM_FENÊTRE = 200;
 
 // Only the program's own windows count as leaving a memo; message boxes, input boxes and common dialogs
 // do not.
@@ -105,7 +107,8 @@ void Mnemo::setCaption(const QString& caption) {
 // Without a caption the window shows no bar, but the desktop (task switcher, window list) still names it:
 // by the memo's title.
 void Mnemo::nommerFenêtre() {
-    setWindowTitle(caption_.isEmpty() ? Titre() : caption_);
+    const QString nom = caption_.isEmpty() ? Titre() : caption_;
+    setWindowTitle(nom.size() <= LONGUEUR_NOM_FENÊTRE ? nom : nom.left(LONGUEUR_NOM_FENÊTRE) + QChar(0x2026));
 }
 
 void Mnemo::placerZoneClient() {

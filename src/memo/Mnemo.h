@@ -3,6 +3,7 @@
 #include "ContexteMnemo.h"
 
 #include "platform/widgets/FenetreDuProgramme.h"
+#include "store/EmpreinteFiche.h"
 #include "store/FicheMnemo.h"
 
 #include <QImage>
@@ -119,6 +120,15 @@ public:
     QImage Image() const;
     void setImage(const QImage& image);
 
+    // Another copy of the program may save the same memo. The window keeps what its record was when it
+    // read or last wrote it, and a save over a record changed or deleted since asks first; where nobody
+    // can answer, the memo is saved under a new name instead, next to the other copy's version.
+    void Retenir_Fiche_Sur_Disque();                // after filling the window from the memo's files
+    void Retenir_Fiche(const Empreinte_Fiche& lue); // the record as it was read, when that was earlier
+    void Retenir_Fiche_Absente();                   // after deleting them
+    bool Accepter_Fiche_Sur_Disque(bool avecQuestions, QString* pourquoi, QString& nomQuitté);
+    void Conclure_Écriture(bool écrite, const Empreinte_Fiche& empreinte, const QString& nomQuitté);
+
     // The recovery copy of unsaved changes (store/Recuperation.h). Every few seconds, a modified memo whose
     // record changed since its last copy gets a new one; saving and giving up the changes remove it. Tests
     // call Garder_Récupération for the timer.
@@ -206,6 +216,7 @@ private:
     QString caption_;
     // Where the text changed since Contrôle_Change last looked at it (from, to); none: all of it.
     std::optional<std::pair<int, int>> changementTexte_;
+    Empreinte_Fiche ficheConnue_; // a new memo's record is expected absent
     QTimer minuterieRécupération_;
     std::optional<Fiche_Mnémo> dernièreRécupération_; // as last kept, to write only what changed
     bool récupérationEnÉchec_ = false;                // told once until a copy succeeds again

@@ -92,13 +92,18 @@ bool Mnemo::Sauvegarder(bool avecQuestions, QString* pourquoi) {
             return false;
     }
 
+    QString nomQuitté;
+    if (!Accepter_Fiche_Sur_Disque(avecQuestions, pourquoi, nomQuitté)) return false;
+
     const Sablier sablier;
     if (Mnu_Options->isChecked()) quitterOptionsPourSauvegarder();
     if (Image1_Tag.isEmpty()) Image1_Tag = QString::number(contexte.Icône_Choisie);
     if (FR_Options->avantPlan()) appliquerAvantPlan(true);
 
-    const Résultat_Écriture écrit =
-        Écrire_Mnémo(contexte.plateforme, contexte.dossier.memoFolder(), Tag, Fiche(), Image());
+    Empreinte_Fiche écrite;
+    const Résultat_Écriture écrit = Écrire_Mnémo(contexte.plateforme, contexte.dossier.memoFolder(), Tag,
+                                                 Fiche(), Image(), replaceFile, &écrite);
+    Conclure_Écriture(écrit.ok(), écrite, nomQuitté);
     if (écrit.ok()) {
         Modifié = false;
         Oublier_Récupération();
@@ -132,6 +137,7 @@ void Mnemo::Mnu_Supprimer_Click() {
         contexte.plateforme.beep();
         Afficher_Erreur(contexte.plateforme, *this, supprimé.erreur, supprimé.description);
     } else {
+        Retenir_Fiche_Absente();
         // A memo that is gone rings no more.
         Mettre_À_Jour_Alarme(contexte.alarmes, CK_Alarme_Tag.toInt(), false, {});
         if (contexte.Prochaine_Alarme) contexte.Prochaine_Alarme();
@@ -175,4 +181,5 @@ void Mnemo::Remplir(const Fiche_Mnémo& f, const QString& texteClair, const QStr
     // Keep-above, ticked as the record has it, puts the window above the others.
     FR_Options->Remplir(f, motDePasse);
     CK_Alarme_Tag = f.Alarme && ligneAlarme > 0 ? QString::number(ligneAlarme) : QString();
+    Retenir_Fiche_Sur_Disque();
 }

@@ -169,7 +169,8 @@ void PanneauOptions::Remplir(const Fiche_Mnémo& f, const QString& motDePasse) {
     CK_Alarme->setChecked(f.Alarme);
     CK_Beep->setChecked(f.Beep);
     remplirJourEtHeure(f.Jour, f.Heure);
-    TX_Alarme->setText(f.Message);
+    // An alarm message longer than a line box takes, read from the file, stays whole too.
+    remplirSansCouper(*TX_Alarme, f.Message, LONGUEUR_ZONE_QT);
     PB_PRG->setText(f.PRG.isEmpty() ? PRG_AUCUN : f.PRG);
     TX_MdP->setText(motDePasse.leftJustified(LARGEUR_MOT_DE_PASSE_ENREGISTRÉ, QLatin1Char(' ')));
 }

@@ -16,6 +16,7 @@ void FrmUtilitaires::Form_Load() {
         plateforme.messageBox(*this, problème, MessageButtons::Ok, MessageIcon::Exclamation,
                               titreApplication());
     }
+    Supprimer_Restes(!autreCopie && plateforme.instanceLockFailure().isEmpty());
     Init_Tables();
     contexte.Fermeture_En_Cours = false;
     protégerDossiers();

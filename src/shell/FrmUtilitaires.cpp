@@ -25,6 +25,7 @@ FrmUtilitaires::FrmUtilitaires(Platform& p, const ProgramFolder& dossier, QWidge
         Icône_Barre(NIM_MODIFY, nullptr, &bulle);
     };
     contexte.Prochaine_Alarme = [this] { Prochaine_Alarme(); };
+    contexte.Nouveau_Nom_Mnémo = [this] { return Nouveau_Nom_Mnémo(); };
     terminer = [] { QCoreApplication::exit(0); };
 
     Créer_Boutons();

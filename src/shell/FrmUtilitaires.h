@@ -10,6 +10,7 @@
 #include "platform/widgets/FenetreDuProgramme.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
@@ -136,6 +137,11 @@ private:
     void Terminer_Programme();
     void protégerDossiers();
     bool Mot_De_Passe_Admis(const QString& motDePasse, const QString& titre);
+    // The picture of a memo being opened; when its file is there but gives none, the user is told once,
+    // and the memo opens without it.
+    QImage Image_À_L_Ouverture(const QString& nom, const QString& titre);
+    // Files a crashed save left aside, removed only by the copy holding the program folder's lock.
+    void Supprimer_Restes(bool verrouTenu);
 
     QIcon icôneBarre_;
     QString bulleBarre_;

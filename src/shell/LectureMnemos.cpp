@@ -9,6 +9,7 @@
 #include "platform/widgets/Sablier.h"
 #include "store/AlarmesMnemo.h"
 #include "store/CadrerChaine.h"
+#include "store/EmpreinteFiche.h"
 #include "store/FichiersMnemo.h"
 #include "store/ImageMnemo.h"
 #include "store/LectureFiche.h"
@@ -78,6 +79,9 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
     // Records read for the list serve the opening that follows in the same call; otherwise the files are
     // read again, as the user may have left the list open for a while.
     QHash<QString, Fiche_Mnémo> lues;
+    // What each record was when read: another copy may save it while a password is asked for, and the
+    // window must not take that version for the one it shows.
+    QHash<QString, Empreinte_Fiche> empreintes;
 
     if (Rafraîchir) {
         FR_Liste->vider();
@@ -85,7 +89,10 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
             const QString nom = fichier.chopped(EXTENSION_FICHE.size());
             const Fiche_Mnémo fiche = Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
             FR_Liste->ajouter(Ligne_Liste(fiche, nom), fiche.Ouvert, nom);
-            if (!ModeListe) lues.insert(nom, fiche);
+            if (!ModeListe) {
+                lues.insert(nom, fiche);
+                empreintes.insert(nom, Empreinte_Sur_Disque(dossier, nom));
+            }
         }
         FR_Liste->compterFichiers();
     }
@@ -106,7 +113,12 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
     for (int i = 0; i < FR_Liste->nombre(); ++i) {
         const QString nom = FR_Liste->nomMémo(i);
         const auto déjàLue = lues.constFind(nom);
-        fiches << (déjàLue != lues.constEnd() ? *déjàLue : Lire_Fiche(dossier, nom, contexte.Icône_Choisie));
+        if (déjàLue != lues.constEnd()) {
+            fiches << *déjàLue;
+        } else {
+            fiches << Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
+            empreintes.insert(nom, Empreinte_Sur_Disque(dossier, nom));
+        }
         const Inscription_Alarme alarme = Inscrire_Alarme(*reconstruite, fiches.constLast());
         alarmesRefusées = alarmesRefusées || alarme.tablePleine;
         lignes << alarme.ligne;
@@ -142,7 +154,8 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         fenêtre->Tag = nom;
         fenêtre->show();
         fenêtre->Remplir(fiche, Décoder_Texte(fiche.Texte, motDePasse.tours), motDePasse.motDePasse,
-                         Lire_Image(dossier, nom), lignes[i]);
+                         Image_À_L_Ouverture(nom, fiche.Titre), lignes[i]);
+        fenêtre->Retenir_Fiche(empreintes.value(nom));
     }
     if (alarmesRefusées)
         plateforme.messageBox(*this, MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,

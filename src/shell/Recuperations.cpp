@@ -41,7 +41,7 @@ void FrmUtilitaires::Reprendre_Récupérations() {
             if (!fenêtre) break;
             fenêtre->Tag = copie.nom;
             fenêtre->show();
-            image = Lire_Image(dossier, copie.nom);
+            image = Image_À_L_Ouverture(copie.nom, copie.fiche.Titre);
         }
         const int ligne = lignesAlarme_.value(copie.nom);
         fenêtre->Remplir(copie.fiche, copie.fiche.Texte, copie.fiche.MdP, image, ligne);

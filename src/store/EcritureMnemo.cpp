@@ -5,9 +5,9 @@
 #include "ImageMnemo.h"
 #include "MotDePasse.h"
 
-
 Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
-                               Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer) {
+                               Fiche_Mnémo fiche, const QImage& image, const ReplaceFile& remplacer,
+                               Empreinte_Fiche* écrite) {
     if (!Nom_Mnémo_Valide(nom)) return Erreur_Fichier(ERREUR_NOM_FICHIER_INCORRECT);
 
     fiche.Début = DÉBUT_FICHE;
@@ -57,5 +57,6 @@ Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierM
         removeFile(ficheProvisoire);
         return Erreur_Système(erreur);
     }
+    if (écrite) *écrite = Empreinte_Des_Octets(enregistrement);
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiskFiles.h"
+#include "EmpreinteFiche.h"
 #include "ErreursFichier.h"
 #include "FicheMnemo.h"
 
@@ -18,6 +19,7 @@
 // keeps the memo marked modified). A record or picture file that would pass its limit (FichiersMnemo.h) is
 // refused before anything is written, as the readers would not take it back. hasard draws the password's pass
 // count and the picture's filler. remplacer is the rename step, replaceable so that a test can make it fail.
+// After a success, écrite (when given) is the record as written, for the next save to compare with.
 Résultat_Écriture Écrire_Mnémo(RandomSource& hasard, const QString& dossierMnémos, const QString& nom,
                                Fiche_Mnémo fiche, const QImage& image,
-                               const ReplaceFile& remplacer = replaceFile);
+                               const ReplaceFile& remplacer = replaceFile, Empreinte_Fiche* écrite = nullptr);

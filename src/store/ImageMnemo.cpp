@@ -4,6 +4,7 @@
 #include "FichiersMnemo.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -46,26 +47,62 @@ bool Image_Relisible(QSize taille) {
     return !tropGrande(taille);
 }
 
-QImage Décoder_Image(const QByteArray& fichier) {
-    QByteArray image = Restaurer_Image(fichier);
-    QBuffer tampon(&image);
-    if (!tampon.open(QIODevice::ReadOnly)) return {};
-    // Qt's limit holds for every picture the program decodes; it is set here so that none read from a
-    // file is decoded without it.
+void Limiter_Décodage_Images() {
     QImageReader::setAllocationLimit(LIMITE_MÉMOIRE_IMAGE_MO);
+}
+
+QImage Décoder_Image(const QByteArray& fichier, QString* problème) {
+    const auto refuser = [problème](const QString& pourquoi) {
+        if (problème) *problème = pourquoi;
+        return QImage();
+    };
+    const auto tropGrandePourÊtreOuverte = [&refuser](QSize taille) {
+        return refuser(QStringLiteral("l'image mesure %1 × %2 pixels, plus que Pensoir n'en ouvre")
+                           .arg(qAbs(qint64(taille.width())))
+                           .arg(qAbs(qint64(taille.height()))));
+    };
+    QByteArray image = Restaurer_Image(fichier);
+    if (image.isEmpty()) return refuser(QStringLiteral("son fichier d'image est vide"));
+    QBuffer tampon(&image);
+    if (!tampon.open(QIODevice::ReadOnly))
+        return refuser(QStringLiteral("son fichier d'image est illisible"));
     QImageReader lecteur(&tampon);
     // A size the header gives is refused before anything is allocated, whichever format's reader it is;
     // a picture of a lower depth is measured as it will be shown too.
-    if (tropGrande(lecteur.size())) return {};
+    if (tropGrande(lecteur.size())) return tropGrandePourÊtreOuverte(lecteur.size());
     QImage décodée = lecteur.read();
-    if (tropGrande(décodée.size())) return {};
+    if (décodée.isNull())
+        return refuser(QStringLiteral("son fichier d'image ne contient pas d'image lisible"));
+    if (tropGrande(décodée.size())) return tropGrandePourÊtreOuverte(décodée.size());
     return décodée;
 }
 
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom) {
-    QByteArray fichier;
-    if (!Nom_Mnémo_Valide(nom) ||
-        !readFileStart(Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE), LIMITE_FICHIER_IMAGE, fichier))
+    return Lire_Image_Expliquée(dossierMnémos, nom).image;
+}
+
+Image_Lue Lire_Image_Expliquée(const QString& dossierMnémos, const QString& nom) {
+    if (!Nom_Mnémo_Valide(nom)) return {};
+    const QString chemin = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_IMAGE);
+    const QFileInfo info(chemin);
+    if (!info.exists()) {
+        if (info.isSymLink())
+            return {{}, QStringLiteral("son fichier d'image est un lien vers un fichier absent")};
         return {};
-    return Décoder_Image(fichier);
+    }
+    if (!info.isFile())
+        return {{},
+                QStringLiteral("« %1 » n'est pas un fichier d'image mais un dossier ou un fichier spécial")
+                    .arg(info.fileName())};
+    if (info.size() > LIMITE_FICHIER_IMAGE)
+        return {{},
+                QStringLiteral("son fichier d'image dépasse %1 Mo, plus qu'aucune image enregistrée par "
+                               "Pensoir")
+                    .arg(LIMITE_FICHIER_IMAGE / (1024 * 1024))};
+    QByteArray fichier;
+    if (!readFileStart(chemin, LIMITE_FICHIER_IMAGE, fichier))
+        return {{}, QStringLiteral("son fichier d'image ne peut pas être lu")};
+    Image_Lue lue;
+    lue.image = Décoder_Image(fichier, &lue.problème);
+    return lue;
 }

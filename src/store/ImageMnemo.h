@@ -26,13 +26,25 @@ inline constexpr int LIMITE_MÉMOIRE_IMAGE_MO = 128;
 // Nor may either side be longer (pixels): Qt's painting and X11 coordinates go no further.
 inline constexpr int LIMITE_CÔTÉ_IMAGE = 32767;
 
+// Sets Qt's own ceiling on the memory a picture's decoding may take to the limit above, for every picture
+// the program decodes (files and clipboard alike). Called once at start-up.
+void Limiter_Décodage_Images();
+
 // The picture a picture file's bytes hold, decoded within those limits; null when there is none or it
-// would go beyond.
-QImage Décoder_Image(const QByteArray& fichier);
+// would go beyond, and then, when problème is given, why, as the user is told.
+QImage Décoder_Image(const QByteArray& fichier, QString* problème = nullptr);
 // Whether a picture saved now would come back from its file: a save must not write one that never would.
 bool Image_Relisible(const QImage& image);
 // The same for a picture of that size, before it is made.
 bool Image_Relisible(QSize taille);
 
-// The picture of memo nom, null when it has none or its file is unreadable. The file is only read.
+// The picture of memo nom, null when it has none or its file is unreadable. The file is only read, and no
+// more of it than LIMITE_FICHIER_IMAGE: a larger one (a sparse file claims any size) is not read at all.
 QImage Lire_Image(const QString& dossierMnémos, const QString& nom);
+// The same, saying why a picture file that is there gave no picture; problème stays empty when there was
+// none to read (the memo has no picture file).
+struct Image_Lue {
+    QImage image;
+    QString problème;
+};
+Image_Lue Lire_Image_Expliquée(const QString& dossierMnémos, const QString& nom);

@@ -506,6 +506,24 @@ private slots:
         QCOMPARE(échange.Saisie_Validée, true);
     }
 
+    // An alarm message longer than a line box takes (read from a memo file) goes through whole.
+    void aHugeMessageGoesThroughWhole() {
+        FakePlatform plateforme;
+        Échange_Saisie échange = échangeDeDépart();
+        const QString message = QStringLiteral("Appeler ").repeated(12500) + QStringLiteral("fin");
+        échange.Saisie_Message = message;
+        plateforme.dialogHandlers.push_back([](QDialog& dialogue) {
+            auto& saisie = static_cast<FrmSaisie&>(dialogue);
+            saisie.PB_Valider->click();
+            return saisie.result();
+        });
+        QWidget mnémo;
+        demanderAlarme(plateforme, mnémo, échange);
+        QCOMPARE(échange.Saisie_Validée, true);
+        QCOMPARE(échange.Saisie_Message.size(), message.size());
+        QCOMPARE(échange.Saisie_Message, message);
+    }
+
     void annulerWritesNothing_data() {
         QTest::addColumn<bool>("motDePasse");
         QTest::addColumn<bool>("validéAvant");

@@ -40,6 +40,7 @@ private slots:
     void cleanup();
     void entreesSansLanceur();
     void lectureAuDemarrage();
+    void legendeDemesuree();
     void fichierEnormeBorne();
     void ajoutMenu_data();
     void ajoutMenu();
@@ -123,6 +124,18 @@ void TestMenuPopUp::lectureAuDemarrage() {
     QVERIFY(fenêtre_->Mnu_Lancer->élément(1)->isVisible());
     QVERIFY(fenêtre_->Mnu_Lancer->élément(2)->isVisible());
     QVERIFY(plateforme_->messages.isEmpty());
+}
+
+// A caption of 100 000 letters is kept whole and shown as a line of the menu.
+void TestMenuPopUp::legendeDemesuree() {
+    const QByteArray légende(100000, 'L');
+    écrire(fichierMenus(), "\"" + légende + "\"\r\n\"/usr/bin/calc\"\r\n");
+    fenêtre_->Form_Load();
+    QCOMPARE(fenêtre_->Mnu_Lancer->légende(1), QString::fromLatin1(légende));
+    const QString montrée = fenêtre_->Mnu_Lancer->élément(1)->text();
+    QVERIFY(montrée.size() <= 201);
+    QVERIFY(montrée.startsWith(QStringLiteral("LLLL")));
+    QVERIFY(fenêtre_->MenuPopUp->sizeHint().width() < 32767);
 }
 
 void TestMenuPopUp::fichierEnormeBorne() {

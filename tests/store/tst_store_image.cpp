@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtEndian>
 
@@ -36,6 +38,29 @@ QByteArray encoder(const QImage& image, const char* format) {
 
 QString chemin(const TestFolder& dossier, const QString& extension) {
     return dossier.memos() + "/" + NOM + extension;
+}
+
+// A PNG whose header claims the size given: its IHDR chunk rewritten, checksum included, so that the reader
+// believes it.
+QByteArray pngAnnonçant(int largeur, int hauteur) {
+    QByteArray png = encoder(motif(2, 2), "PNG");
+    qToBigEndian<quint32>(quint32(largeur), png.data() + 16);
+    qToBigEndian<quint32>(quint32(hauteur), png.data() + 20);
+    quint32 crc = 0xffffffffu;
+    for (int i = 12; i < 29; ++i) { // chunk type and data
+        crc ^= quint8(png.at(i));
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    qToBigEndian<quint32>(~crc, png.data() + 29);
+    return png;
+}
+
+QByteArray bmpAnnonçant(int largeur, int hauteur) {
+    QByteArray bmp = encoder(motif(2, 2), "BMP");
+    qToLittleEndian<qint32>(largeur, bmp.data() + 18);
+    qToLittleEndian<qint32>(hauteur, bmp.data() + 22);
+    return bmp;
 }
 
 bool mêmesPixels(const QImage& a, const QImage& b) {
@@ -168,6 +193,68 @@ private slots:
         QVERIFY(QDir().mkpath(dossier.memos()));
         écrire(chemin(dossier, ".PS2"), Masquer_Image(octets, std::uint8_t(99)));
         QCOMPARE(!Lire_Image(dossier.memos(), NOM).isNull(), lue);
+    }
+
+    // A picture file that is there but gives no picture says why, in the words the user is shown; none is
+    // read further than the limit, whatever size it claims or has.
+    void unreadablePictureSaysWhy_data() {
+        QTest::addColumn<int>("genre"); // 0 bytes, 1 folder, 2 sparse file of 1 GB
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("empty file") << 0 << QByteArray() << "son fichier d'image est vide";
+        QTest::newRow("filler only") << 0 << QByteArray("A") << "son fichier d'image est vide";
+        QTest::newRow("not a picture")
+            << 0 << QByteArray("Xnot a picture") << "son fichier d'image ne contient pas d'image lisible";
+        QTest::newRow("PNG claiming 100000 x 100000")
+            << 0 << Masquer_Image(pngAnnonçant(100000, 100000), std::uint8_t(40))
+            << "l'image mesure 100000 × 100000 pixels, plus que Pensoir n'en ouvre";
+        // Qt's bitmap reader finds such a header inconsistent with the file before any size is given.
+        QTest::newRow("bitmap claiming 20000 x 20000")
+            << 0 << Masquer_Image(bmpAnnonçant(20000, 20000), std::uint8_t(40))
+            << "son fichier d'image ne contient pas d'image lisible";
+        QTest::newRow("folder named like the picture")
+            << 1 << QByteArray()
+            << "« 08122026_55555.PS2 » n'est pas un fichier d'image mais un dossier ou un "
+               "fichier spécial";
+        QTest::newRow("sparse file of 1 GB")
+            << 2 << QByteArray()
+            << "son fichier d'image dépasse 256 Mo, plus qu'aucune image enregistrée par Pensoir";
+    }
+    void unreadablePictureSaysWhy() {
+        QFETCH(int, genre);
+        QFETCH(QByteArray, octets);
+        QFETCH(QString, raison);
+        const TestFolder dossier;
+        QVERIFY(QDir().mkpath(dossier.memos()));
+        const QString fichier = chemin(dossier, ".PS2");
+        if (genre == 1) {
+            QVERIFY(QDir().mkpath(fichier));
+        } else {
+            écrire(fichier, octets);
+            if (genre == 2) QVERIFY(QFile(fichier).resize(qint64(1) << 30));
+        }
+
+        const Image_Lue lue = Lire_Image_Expliquée(dossier.memos(), NOM);
+        QVERIFY(lue.image.isNull());
+        QCOMPARE(lue.problème, raison);
+        QVERIFY(Lire_Image(dossier.memos(), NOM).isNull());
+    }
+
+    void noPictureFileIsNoProblem() {
+        const TestFolder dossier;
+        const Image_Lue lue = Lire_Image_Expliquée(dossier.memos(), NOM);
+        QVERIFY(lue.image.isNull());
+        QVERIFY(lue.problème.isEmpty());
+    }
+
+    // Qt's own ceiling, set at start-up, also bounds pictures decoded outside the memo files (the
+    // clipboard): a header claiming 6000 x 6000 (137 MB shown) is refused before anything is allocated.
+    void qtDecodingIsBoundedToo() {
+        Limiter_Décodage_Images();
+        QCOMPARE(QImageReader::allocationLimit(), LIMITE_MÉMOIRE_IMAGE_MO);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("allocation limit of 128")));
+        QVERIFY(QImage::fromData(bmpAnnonçant(6000, 6000)).isNull());
+        QVERIFY(!QImage::fromData(bmpAnnonçant(2, 2)).isNull());
     }
 
     void missingPictureGivesNone() {

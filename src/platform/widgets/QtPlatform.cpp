@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -59,6 +60,20 @@ private:
     QMetaObject::Connection connection_;
 };
 
+// A box shows texts from files and from the user, of any length: a screenful at most, or laying it out
+// would hold the program for seconds and the box would not fit on the screen.
+constexpr int MESSAGE_MAX_CHARACTERS = 2000;
+constexpr int MESSAGE_MAX_LINES = 40;
+constexpr int CAPTION_MAX_CHARACTERS = 200;
+
+QString shortened(const QString& text, int maxCharacters, int maxLines) {
+    qsizetype end = std::min<qsizetype>(text.size(), maxCharacters);
+    int lines = 1;
+    for (qsizetype i = 0; i < end; ++i)
+        if (text.at(i) == QLatin1Char('\n') && ++lines > maxLines) end = i;
+    return end == text.size() ? text : text.left(end) + QChar(0x2026);
+}
+
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Critical:
@@ -98,7 +113,9 @@ QtPlatform::~QtPlatform() = default;
 
 int QtPlatform::messageBox(QWidget& owner, const QString& text, MessageButtons buttons, MessageIcon icon,
                            const QString& caption) {
-    OwnedBox<QMessageBox> box(qtIcon(icon), caption, text, QMessageBox::NoButton, &owner);
+    OwnedBox<QMessageBox> box(qtIcon(icon), shortened(caption, CAPTION_MAX_CHARACTERS, 1),
+                              shortened(text, MESSAGE_MAX_CHARACTERS, MESSAGE_MAX_LINES),
+                              QMessageBox::NoButton, &owner);
     if (buttons == MessageButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));

@@ -22,6 +22,8 @@ private slots:
     void clavierRendu_data();
     void clavierRendu();
     void enregistrerSous();
+    void texteDemesure_data();
+    void texteDemesure();
 
 private:
     std::unique_ptr<TestFolder> dossier_;
@@ -66,6 +68,29 @@ void TestBoitesQt::texteBrut() {
                                 .arg(vue.largeurDemandée)
                                 .arg(vue.largeurDuTexte)));
     }
+}
+
+// An alarm message or a title of 100 000 letters shows as a screenful, its beginning as it is.
+void TestBoitesQt::texteDemesure_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::newRow("one line") << QString(100000, QLatin1Char('m'));
+    QTest::newRow("words") << QStringLiteral("mot ").repeated(25000);
+    QTest::newRow("lines") << QStringLiteral("ligne\n").repeated(20000);
+}
+
+void TestBoitesQt::texteDemesure() {
+    QFETCH(QString, texte);
+    QWidget fenêtre;
+    fenêtre.show();
+    RepondeurBoites utilisateur;
+    QCOMPARE(plateforme_->messageBox(fenêtre, texte, MessageButtons::Ok, MessageIcon::Exclamation, texte),
+             vbOK);
+    QCOMPARE(utilisateur.messages.size(), 1);
+    const QString montré = utilisateur.messages[0].texte;
+    QVERIFY(montré.size() <= 2001);
+    QVERIFY(montré.count(QLatin1Char('\n')) < 40);
+    QVERIFY(montré.endsWith(QChar(0x2026)));
+    QVERIFY(texte.startsWith(montré.chopped(1)));
 }
 
 void TestBoitesQt::clavierRendu_data() {

@@ -28,6 +28,8 @@ bool mêmesPixelsOpaques(const QImage& original, const QImage& relue) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool limitée = (Limiter_Décodage_Images(), true); // as the program does at start-up
+    Q_UNUSED(limitée);
     const QByteArray fichier(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QImage image = Décoder_Image(fichier);
     if (image.isNull()) return 0;

@@ -5,9 +5,9 @@ set(CPACK_PACKAGE_NAME pensoir)
 set(CPACK_PACKAGE_VENDOR "Pensoir")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sticky-note memos with alarms, kept in the tray")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pensoir keeps memos as sticky-note windows: each has an icon, a title, a text, an optional picture,\n\
-its own colour and font, and options (open at start, keep above, password, alarm). Its tray menu\n\
-creates and lists memos and starts the user's programs. The interface is in French.")
+    "Pensoir keeps memos as sticky-note windows: each has an icon, a title, a text, its own colour\n\
+and font, and options (open at start, keep above, password, alarm). Its tray menu creates and lists\n\
+memos and starts the user's programs. The interface is in French.")
 set(CPACK_PACKAGE_CONTACT "Pensoir developers")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -35,6 +35,8 @@ done
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
 [ -x "$root/usr/bin/pensoir" ] || fail "the program is not executable"
+# Only the system's libraries: a search path would point into the build machine's folders.
+! grep -qE 'RPATH|RUNPATH' <<<"$(readelf -d "$root/usr/bin/pensoir")" || fail "the program carries a search path"
 entry=$root/usr/share/applications/$id.desktop
 desktop-file-validate "$entry" || fail "desktop-file-validate refused the desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" ||

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of Pensoir, for checking its look by eye and for the documentation: the input dialog in its
-# three uses, the icon chooser, the icon set, a memo window's text, move and options panels, and the
-# real program on a desktop with a memo and the tray menu open. Everything runs on a throw-away Xvfb
-# desktop with openbox and the trayer tray host; the PNG files go into FOLDER.
+# three uses, the icon chooser, the icon set, a memo window's text, move and options panels, the memo
+# list, and the real program on a desktop with a memo and the tray menu open. Everything runs on a
+# throw-away Xvfb desktop with openbox and the trayer tray host; the PNG files go into FOLDER.
 # Usage: scripts/captures.sh FOLDER
 set -euo pipefail
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Pensoir needs: to build and run it (the alarm's sound comes from the
-# desktop's sound theme through libcanberra), with --tests to run every test too, with --fuzz to fuzz its
-# file readers (scripts/fuzz.sh). As root it installs what is missing with apt-get; otherwise it names the
-# missing packages.
+# desktop's sound theme through libcanberra); with --tests to run every test too (the Debian package's
+# check among them); with --fuzz to fuzz its file readers (scripts/fuzz.sh); with --package to make its
+# Debian package (scripts/package.sh). As root it installs what is missing with apt-get; otherwise it
+# names the missing packages.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libcanberra-dev
@@ -10,10 +11,13 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n li
 case "${1:-}" in
 --tests)
     packages+=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox trayer imagemagick poppler-utils
-        faketime fonts-dejavu-core locales desktop-file-utils xclip)
+        faketime fonts-dejavu-core locales desktop-file-utils appstream dpkg-dev xclip)
     ;;
 --fuzz)
     packages+=(clang libclang-rt-14-dev)
+    ;;
+--package)
+    packages+=(dpkg-dev)
     ;;
 esac
 

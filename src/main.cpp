@@ -1,3 +1,4 @@
+#include "platform/core/DisplayPlatform.h"
 #include "platform/core/EndSignals.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/widgets/QtPlatform.h"
@@ -12,9 +13,13 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    // Placing windows, keeping them above and the tray need X11: XWayland on a Wayland session.
+    chooseDisplayPlatform();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pensoir"));
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
+    // The installed desktop entry's name: desktops match the program's windows with its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pensoir.Pensoir"));
     QApplication::setWindowIcon(Icône_Programme());
     // The program lives in the tray: hiding or closing a memo must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

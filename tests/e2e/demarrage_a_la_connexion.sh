@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# "Démarrage par Windows" switches start at login on: the user's autostart entry appears, naming this
-# program and its program folder; a second click asks, and "Oui" removes the entry.
+# "Démarrage par Windows" switches start at login on: the user's autostart entry appears, naming the
+# installed program (this one when none is installed) and its program folder; a second click asks, and
+# "Oui" removes the entry.
 source "$(dirname "$0")/desktop.sh"
 
 export XDG_CONFIG_HOME="$E2E_TMP/config"
@@ -34,7 +35,9 @@ click_start_at_login
 answer_box 'Activation de cette option'
 wait_file_complete "$entry" 10 >/dev/null || fail "no autostart entry was written"
 exec_line=$(grep '^Exec=' "$entry") || fail "the entry has no Exec line"
-grep -qF "$(readlink -f "$PENSOIR_BIN")" <<<"$exec_line" || fail "the entry does not start this program: $exec_line"
+# The installed program when there is one (it outlives a build folder), else this one.
+expected=$(command -v pensoir || readlink -f "$PENSOIR_BIN")
+grep -qF "$expected" <<<"$exec_line" || fail "the entry does not start $expected: $exec_line"
 grep -qF "PENSOIR_DIR=$PENSOIR_DIR" <<<"$exec_line" || fail "the entry does not pass the program folder: $exec_line"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry" || fail "the entry is not a valid desktop entry"

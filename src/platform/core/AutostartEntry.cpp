@@ -3,10 +3,12 @@
 #include "ProgramFolder.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
 const QString GROUP = QStringLiteral("[Desktop Entry]");
+const QString INSTALLED_NAME = QStringLiteral("pensoir");
 
 bool needsQuotes(const QString& argument) {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
@@ -100,6 +102,12 @@ bool isAssignment(const QString& argument) {
 }
 
 } // namespace
+
+QString programToStartAtLogin(const QString& running, bool portable, const QStringList& searchFolders) {
+    if (portable) return running;
+    const QString installed = QStandardPaths::findExecutable(INSTALLED_NAME, searchFolders);
+    return installed.isEmpty() ? running : installed;
+}
 
 QByteArray autostartEntry(const QString& program, const QString& programFolder) {
     QStringList command;

@@ -7,6 +7,11 @@
 // The desktop entry by which the session starts a program at login (XDG autostart), written and read as
 // freedesktop.org's Desktop Entry standard asks.
 
+// The program an entry should start. The installed one (`pensoir` found in searchFolders, $PATH when
+// empty) outlives the build or download folder this run may come from, so it comes first; a portable
+// copy, which keeps its memos beside itself, and a program that is not installed name themselves.
+QString programToStartAtLogin(const QString& running, bool portable, const QStringList& searchFolders = {});
+
 // An entry that starts program, passing it programFolder as the program folder when one is given.
 QByteArray autostartEntry(const QString& program, const QString& programFolder);
 

@@ -21,7 +21,7 @@ public:
     virtual Registry& registry() = 0;
     // The login name of the process's user; empty when the system does not know it.
     virtual QString userName() const = 0;
-    // The program's own file, full path, as start at login names it.
+    // The program start at login names, full path: the installed one when there is one, else this one.
     virtual QString programPath() const = 0;
     // After anotherCopyRunning(): why the lock could not be taken although no other copy holds it, as the
     // user is told (the folder and the reason); empty when it was taken or another copy holds it.

@@ -1,9 +1,12 @@
 #include "QtPlatformCore.h"
 
+#include "AutostartEntry.h"
 #include "ProgramStarter.h"
 #include "QtSingleShotTimer.h"
 #include "UserName.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -148,5 +151,6 @@ QString QtPlatformCore::userName() const {
 }
 
 QString QtPlatformCore::programPath() const {
-    return programFilePath();
+    const bool portable = dossier_.path == QDir::cleanPath(QCoreApplication::applicationDirPath());
+    return programToStartAtLogin(programFilePath(), portable);
 }

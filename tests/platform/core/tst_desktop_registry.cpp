@@ -51,6 +51,8 @@ private slots:
     void autresValeurs();
     void outilSysteme_data();
     void outilSysteme();
+    void programmeAuDemarrage_data();
+    void programmeAuDemarrage();
 
 private:
     std::unique_ptr<QTemporaryDir> dossier_;
@@ -257,6 +259,35 @@ void TestDesktopRegistry::outilSysteme() {
     QCOMPARE(GetKeyValue(registre, HKEY_LOCAL_MACHINE, CLÉ_MSINFO, VALEUR_CHEMIN_MSINFO, lu),
              !trouvé.isEmpty());
     QCOMPARE(lu, trouvé.isEmpty() ? QString() : places.searchFolders[1] + QLatin1Char('/') + trouvé);
+}
+
+// A run from a build folder starts the installed program at login, so that the entry outlives the
+// folder; a portable copy starts itself, or its memos beside it would not be found.
+void TestDesktopRegistry::programmeAuDemarrage_data() {
+    QTest::addColumn<QString>("installé"); // "exécutable", "fichier" (not executable) or "" (none)
+    QTest::addColumn<bool>("portable");
+    QTest::addColumn<bool>("lInstallé"); // the installed program is named, else the running one
+
+    QTest::newRow("installé") << "exécutable" << false << true;
+    QTest::newRow("installé, copie portable") << "exécutable" << true << false;
+    QTest::newRow("pas installé") << "" << false << false;
+    QTest::newRow("fichier non exécutable") << "fichier" << false << false;
+}
+
+void TestDesktopRegistry::programmeAuDemarrage() {
+    QFETCH(QString, installé);
+    QFETCH(bool, portable);
+    QFETCH(bool, lInstallé);
+
+    const QString dossierInstallé = dossier_->filePath(QStringLiteral("usr/bin"));
+    QDir().mkpath(dossierInstallé);
+    const QString programmeInstallé = dossierInstallé + QStringLiteral("/pensoir");
+    if (!installé.isEmpty())
+        écrire(programmeInstallé, "#!/bin/sh\n", installé == QStringLiteral("exécutable"));
+    const QString enCours = dossier_->filePath(QStringLiteral("build/src/pensoir"));
+
+    QCOMPARE(programToStartAtLogin(enCours, portable, {dossierInstallé}),
+             lInstallé ? programmeInstallé : enCours);
 }
 
 QTEST_GUILESS_MAIN(TestDesktopRegistry)

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+
+// Which of Qt's platform plugins draws the program. Memo positions, keep-above and the tray icon need X11:
+// on a Wayland session that also offers XWayland, the program runs on xcb unless the user chose a plugin.
+
+inline constexpr char CHOSEN_PLATFORM_VARIABLE[] = "QT_QPA_PLATFORM";
+
+// The plugin to ask for, from the session's WAYLAND_DISPLAY, DISPLAY and QT_QPA_PLATFORM (empty when
+// unset): "xcb" when both displays are there and no plugin is chosen; empty to leave Qt's own choice.
+QByteArray platformToForce(const QByteArray& waylandDisplay, const QByteArray& display,
+                           const QByteArray& chosenPlatform);
+
+// Applies that choice to this process's environment; to be called before the application object exists.
+void chooseDisplayPlatform();

@@ -12,7 +12,7 @@
 #include "store/EcritureMnemo.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -72,7 +72,7 @@ int entier(const QCommandLineParser& options, const QString& nom) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
     QCommandLineParser options;
     options.addPositionalArgument(QStringLiteral("dossier"), QStringLiteral("program folder to fill"));
     options.addOptions({

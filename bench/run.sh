@@ -3,8 +3,10 @@
 # program's own writer, side by side with xpad (a sticky-note program from Debian) given the same notes.
 #
 #   bench/run.sh [--runs N] [--idle-runs N] [--idle-seconds S] [--no-idle] [--no-peer] [--build DIR]
+#                [--prebuilt DIR]
 #
-# Installs what it needs (as root), builds a Release build in build-rel (or DIR), makes the folders, then
+# Installs what it needs (as root), builds a Release build in build-rel (or DIR; --prebuilt measures the
+# programs of a build made earlier, without building), makes the folders, then
 # runs every start-up measurement N times (7 by default), alternating Pensoir and xpad, on a fresh Xvfb
 # desktop with a tray host each time: without a window manager, then with openbox. The start-up time runs
 # from starting the program until all its always-open memos are mapped, as the X server tells it
@@ -14,7 +16,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-RUNS=7 IDLE_RUNS=7 IDLE_SECONDS=60 IDLE_WARMUP=15 SETTLE=3 PEER=1 IDLE=1 BUILD=build-rel
+RUNS=7 IDLE_RUNS=7 IDLE_SECONDS=60 IDLE_WARMUP=15 SETTLE=3 PEER=1 IDLE=1 BUILD=build-rel PREBUILT=
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) RUNS=$2; shift ;;
@@ -23,6 +25,7 @@ while [ $# -gt 0 ]; do
     --no-idle) IDLE=0 ;;
     --no-peer) PEER=0 ;;
     --build) BUILD=$2; shift ;;
+    --prebuilt) PREBUILT=$2; shift ;;
     *) echo "unknown option: $1" >&2; exit 2 ;;
     esac
     shift
@@ -44,10 +47,15 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 scripts/install-deps.sh
 
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPENSOIR_TESTS=OFF -DPENSOIR_BENCH=ON >/dev/null
-ninja -C "$BUILD" -j2 pensoir dossier_de_mesure attente_fenetres mesures_internes >/dev/null
-PENSOIR="$PWD/$BUILD/src/pensoir"
-TOOLS="$PWD/$BUILD/bench"
+if [ -z "$PREBUILT" ]; then
+    cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPENSOIR_TESTS=OFF -DPENSOIR_BENCH=ON >/dev/null
+    ninja -C "$BUILD" -j2 pensoir dossier_de_mesure attente_fenetres mesures_internes >/dev/null
+else
+    BUILD=$PREBUILT
+fi
+BUILD=$(cd "$BUILD" && pwd)
+PENSOIR="$BUILD/src/pensoir"
+TOOLS="$BUILD/bench"
 
 WORK=$(mktemp -d)
 PIDS=()
@@ -57,13 +65,13 @@ cleanup() {
 }
 trap cleanup EXIT
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-export QT_QPA_PLATFORM=xcb LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8
+export QT_QPA_PLATFORM=xcb LANG=fr_FR.UTF-8 LC_NUMERIC=C
 
 # The folders: the default one, an empty one, the default one with an alarm armed for later today.
 armed=$(date -d '+2 hours' +%H:%M)
 [ "$(date -d '+2 hours' +%F)" = "$(date +%F)" ] || armed=23:59
-"$TOOLS/dossier_de_mesure" "$WORK/defaut" --xpad "$WORK/xpad-notes"
-"$TOOLS/dossier_de_mesure" "$WORK/arme" --armee "$armed"
+QT_QPA_PLATFORM=offscreen "$TOOLS/dossier_de_mesure" "$WORK/defaut" --xpad "$WORK/xpad-notes"
+QT_QPA_PLATFORM=offscreen "$TOOLS/dossier_de_mesure" "$WORK/arme" --armee "$armed"
 mkdir -p "$WORK/vide"
 OPEN=100
 
@@ -110,15 +118,13 @@ stop_program() {
 }
 
 status_kb() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status"; }
-# CPU time of every thread, nanoseconds; the main thread's context switches (each one a wait ended).
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
+# CPU time of the process, threads gone included, milliseconds; the main thread's context switches (each
+# one a wait ended, that is a wake-up).
+TICK_MS=$((1000 / $(getconf CLK_TCK)))
+cpu_ms() { awk -v t="$TICK_MS" '{ sub(/^.*\) /, ""); print ($12 + $13) * t }' "/proc/$1/stat"; }
 wakeups() {
     awk '/^voluntary_ctxt_switches|^nonvoluntary_ctxt_switches/ { s += $2 } END { print s + 0 }' \
         "/proc/$1/task/$1/status"
-}
-all_wakeups() {
-    cat /proc/"$1"/task/*/status 2>/dev/null |
-        awk '/^voluntary_ctxt_switches|^nonvoluntary_ctxt_switches/ { s += $2 } END { print s + 0 }'
 }
 
 record() { echo "$2" >>"$WORK/figures.$1"; } # name value
@@ -130,7 +136,7 @@ startup_run() {
     local home="$WORK/home" result
     rm -rf "$home" && mkdir -p "$home/.config" "$WORK/runtime" && chmod 700 "$WORK/runtime"
     if [ "$program" = pensoir ]; then
-        result=$(HOME=$home XDG_RUNTIME_DIR=$WORK/runtime PENSOIR_DIR="$WORK/$folder" \
+        result=$(HOME=$home XDG_RUNTIME_DIR=$WORK/runtime LC_ALL=fr_FR.UTF-8 PENSOIR_DIR="$WORK/$folder" \
             "$TOOLS/attente_fenetres" pensoir "$OPEN" 48 120 "$WORK/$tag.log" -- "$PENSOIR")
     else
         cp -r "$WORK/xpad-notes" "$home/.config/xpad"
@@ -150,15 +156,15 @@ startup_run() {
     stop_desktop
 }
 
-# Pensoir with an empty folder: memory once its tray icon is in the tray host.
+# Pensoir with an empty folder: memory once it has had the time to start (it maps no window of its own).
 empty_run() {
     start_desktop 1
     local result
-    result=$(HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/runtime PENSOIR_DIR="$WORK/vide" \
-        "$TOOLS/attente_fenetres" pensoir 1 1 60 "$WORK/vide.log" -- "$PENSOIR")
+    result=$(HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/runtime LC_ALL=fr_FR.UTF-8 PENSOIR_DIR="$WORK/vide" \
+        "$TOOLS/attente_fenetres" pensoir 0 1 60 "$WORK/vide.log" -- "$PENSOIR")
     local pid=${result##* }
     PIDS+=("$pid")
-    sleep "$SETTLE"
+    sleep $((SETTLE + 3))
     record "pensoir-empty.rss_peak_mb" "$(($(status_kb "$pid" VmHWM) / 1024))"
     record "pensoir-empty.rss_mb" "$(($(status_kb "$pid" VmRSS) / 1024))"
     stop_program "$pid"
@@ -169,19 +175,18 @@ empty_run() {
 idle_run() { # folder tag
     start_desktop 1
     local result
-    result=$(HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/runtime PENSOIR_DIR="$WORK/$1" \
+    result=$(HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/runtime LC_ALL=fr_FR.UTF-8 PENSOIR_DIR="$WORK/$1" \
         "$TOOLS/attente_fenetres" pensoir "$OPEN" 48 120 "$WORK/$2.log" -- "$PENSOIR")
     local pid=${result##* }
     PIDS+=("$pid")
     sleep "$IDLE_WARMUP"
-    local cpu0 wake0 all0
-    cpu0=$(cpu_ns "$pid") wake0=$(wakeups "$pid") all0=$(all_wakeups "$pid")
+    local cpu0 wake0
+    cpu0=$(cpu_ms "$pid") wake0=$(wakeups "$pid")
     sleep "$IDLE_SECONDS"
-    local cpu1 wake1 all1
-    cpu1=$(cpu_ns "$pid") wake1=$(wakeups "$pid") all1=$(all_wakeups "$pid")
-    record "$2.cpu_ms" "$(((cpu1 - cpu0) / 1000000))"
+    local cpu1 wake1
+    cpu1=$(cpu_ms "$pid") wake1=$(wakeups "$pid")
+    record "$2.cpu_ms" "$((cpu1 - cpu0))"
     record "$2.main_wakeups" "$((wake1 - wake0))"
-    record "$2.all_wakeups" "$((all1 - all0))"
     stop_program "$pid"
     stop_desktop
 }
@@ -191,7 +196,7 @@ summary() {
     [ -f "$WORK/figures.$1" ] || { echo "-"; return; }
     sort -g "$WORK/figures.$1" | awk '{ v[NR] = $1 } END {
         m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        printf "%g [%g-%g]", m, v[1], v[NR] }'
+        printf "%.3g [%.3g-%.3g]", m, v[1], v[NR] }'
 }
 median() { sort -g "$WORK/figures.$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
@@ -233,8 +238,7 @@ printf '%-44s %-26s\n' "empty folder, rss_peak_mb" "$(summary pensoir-empty.rss_
 printf '%-44s %-26s\n' "empty folder, rss_mb" "$(summary pensoir-empty.rss_mb)"
 if [ "$IDLE" = 1 ]; then
     echo "Idle over ${IDLE_SECONDS} s after ${IDLE_WARMUP} s, openbox, medians of $IDLE_RUNS runs [spread]"
-    for figure in idle-unarmed.cpu_ms idle-unarmed.main_wakeups idle-unarmed.all_wakeups idle-armed.cpu_ms \
-        idle-armed.main_wakeups idle-armed.all_wakeups; do
+    for figure in idle-unarmed.cpu_ms idle-unarmed.main_wakeups idle-armed.cpu_ms idle-armed.main_wakeups; do
         printf '%-44s %-26s\n' "$figure" "$(summary "$figure")"
     done
 fi

@@ -1,6 +1,7 @@
 #include "platform/core/DisplayPlatform.h"
 #include "platform/core/EndSignals.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/widgets/CaretBlinkLimit.h"
 #include "platform/widgets/QtPlatform.h"
 #include "shell/FrmUtilitaires.h"
 #include "shell/IconeProgramme.h"
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
 
     const ProgramFolder dossier = findProgramFolder();
     QtPlatform plateforme(dossier);
+    // A memo left with the focus would otherwise wake the program twice a second all day.
+    const CaretBlinkLimit clignotement(plateforme);
     FrmUtilitaires fenêtre(plateforme, dossier);
     // Logout, shutdown, a closed terminal, kill: what was typed is saved, then the program ends in order.
     const EndSignals signaux([&fenêtre](int) { fenêtre.Fin_Sans_Question(); });

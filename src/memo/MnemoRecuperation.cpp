@@ -4,10 +4,26 @@
 #include "store/FichiersMnemo.h"
 #include "store/Recuperation.h"
 
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QWindow>
+
+// The timer runs only while a change waits for its copy: a desktop of memos left alone wakes nobody. The
+// text's changes start it, and so does the window coming back to the front once a box it opened (title,
+// alarm, options) has closed; a change that neither follows (a colour cell clicked) is copied with the
+// next one.
 void Mnemo::Préparer_Récupération() {
+    minuterieRécupération_.setParent(this);
+    minuterieRécupération_.setObjectName(QStringLiteral("minuterieRécupération"));
     minuterieRécupération_.setInterval(DÉLAI_RÉCUPÉRATION_MS);
     connect(&minuterieRécupération_, &QTimer::timeout, this, &Mnemo::Garder_Récupération);
-    minuterieRécupération_.start();
+    const auto changement = [this] {
+        if (Modifié && !minuterieRécupération_.isActive()) minuterieRécupération_.start();
+    };
+    connect(TX_Mnémo, &QPlainTextEdit::textChanged, this, changement);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this, changement](QWindow* active) {
+        if (active && active == windowHandle()) changement();
+    });
 }
 
 QString Mnemo::Fichier_Récupération() const {
@@ -15,9 +31,10 @@ QString Mnemo::Fichier_Récupération() const {
 }
 
 void Mnemo::Garder_Récupération() {
-    if (!Modifié || !Nom_Mnémo_Valide(Tag)) return;
-    if (dernièreRécupération_ && *dernièreRécupération_ == Fiche()) return;
-    Écrire_Récupération();
+    const bool gardé = !Modifié || !Nom_Mnémo_Valide(Tag) ||
+                       (dernièreRécupération_ && *dernièreRécupération_ == Fiche()) || Écrire_Récupération();
+    // A copy that could not be written is tried again at the next tick.
+    if (gardé) minuterieRécupération_.stop();
 }
 
 bool Mnemo::Écrire_Récupération(QString* pourquoi) {

@@ -152,10 +152,15 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         Mnemo* fenêtre = Nouvelle_Fenêtre();
         if (!fenêtre) break;
         fenêtre->Tag = nom;
-        fenêtre->show();
+        // Filled before its window is made, the memo is shown once in its place, named and above the
+        // others as it should be, instead of being moved, renamed and made again on the desktop.
         fenêtre->Remplir(fiche, Décoder_Texte(fiche.Texte, motDePasse.tours), motDePasse.motDePasse,
                          Image_À_L_Ouverture(nom, fiche.Titre), lignes[i]);
         fenêtre->Retenir_Fiche(empreintes.value(nom));
+        // The memos that open with the session leave the focus where it is (applying keep-above above
+        // clears this).
+        if (!OuvrirTous) fenêtre->setAttribute(Qt::WA_ShowWithoutActivating);
+        fenêtre->show();
     }
     if (alarmesRefusées)
         plateforme.messageBox(*this, MESSAGE_ALARMES_REFUSÉES, MessageButtons::Ok, MessageIcon::Exclamation,

@@ -6,6 +6,7 @@
 #include "platform/widgets/WidgetGeometry.h"
 
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +18,22 @@ constexpr std::uint32_t ORANGE = 0x000080FF;
 constexpr double TAILLE_POLICE = 8.25;
 constexpr int DONNÉE_OUVERT = Qt::UserRole;
 constexpr int VRAI = -1; // the item data of a memo marked always open
+
+// Every line comes selected. The lines selected in a row make one range of the selection rather than one
+// each: the selection model goes through all its ranges at each change and each look, which made the list
+// of a thousand memos take seconds to fill and read.
+void sélectionner(QListWidget& liste, int index) {
+    QItemSelectionModel* sélection = liste.selectionModel();
+    const QItemSelection avant = sélection->selection();
+    const bool suiteDeSélectionnées =
+        index > 0 && avant.size() == 1 && avant.first().top() == 0 && avant.first().bottom() == index - 1;
+    if (suiteDeSélectionnées)
+        sélection->select(QItemSelection(liste.model()->index(0, 0), liste.model()->index(index, 0)),
+                          QItemSelectionModel::ClearAndSelect);
+    else
+        liste.item(index)->setSelected(true);
+}
+
 } // namespace
 
 PanneauListe::PanneauListe(FrmUtilitaires& fenêtre) : QFrame(&fenêtre), fenêtre_(fenêtre) {
@@ -88,8 +105,8 @@ int PanneauListe::ajouter(const QString& texteLigne, bool ouvert, const QString&
     auto* ligne = new QListWidgetItem(texteLigne);
     ligne->setData(DONNÉE_OUVERT, ouvert ? VRAI : 0);
     LB_Liste->addItem(ligne);
-    ligne->setSelected(true);
     const int index = LB_Liste->row(ligne);
+    sélectionner(*LB_Liste, index);
     LB_Fichiers->insertItem(index, nomMémo);
     return index;
 }

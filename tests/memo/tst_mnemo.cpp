@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 // The memo window on its own, through the scripted platform and the real memo files.
 class TestMnemo : public QObject {
@@ -68,6 +69,7 @@ private slots:
     void copieDeSecours();
     void copieDeSecoursRetiree_data();
     void copieDeSecoursRetiree();
+    void copieDeSecoursSeulementQuandUnChangementAttend();
 
 private:
     Mnemo* nouveau(const QString& nom = QStringLiteral("08122026_00042"));
@@ -836,4 +838,29 @@ void TestMnemo::copieDeSecoursRetiree() {
 }
 
 QTEST_MAIN(TestMnemo)
+// The copy's timer wakes the program only while a change waits for its copy: an untouched memo, or one
+// whose copy holds its last change, leaves it asleep; the next change starts it again.
+void TestMnemo::copieDeSecoursSeulementQuandUnChangementAttend() {
+    Mnemo* f = nouveau();
+    f->setTexte(QStringLiteral("chargé"));
+    f->show();
+    const QTimer* minuterie = f->findChild<QTimer*>(QStringLiteral("minuterieRécupération"));
+    QVERIFY(minuterie);
+    QVERIFY(!minuterie->isActive());
+
+    QTest::keyClick(f->TX_Mnémo, Qt::Key_A);
+    QVERIFY(f->Modifié);
+    QVERIFY(minuterie->isActive());
+    f->Garder_Récupération();
+    QVERIFY(QFile::exists(f->Fichier_Récupération()));
+    QVERIFY(!minuterie->isActive());
+
+    QTest::keyClick(f->TX_Mnémo, Qt::Key_B);
+    QVERIFY(minuterie->isActive());
+    f->Garder_Récupération();
+    QCOMPARE(Lire_Récupérations(dossier_->memos()).value(0).fiche.Texte.size(),
+             QStringLiteral("chargé").size() + 2);
+    QVERIFY(!minuterie->isActive());
+}
+
 #include "tst_mnemo.moc"

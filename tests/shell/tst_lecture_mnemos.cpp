@@ -13,9 +13,11 @@
 #include "store/LectureFiche.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +27,33 @@
 #include <QTest>
 
 #include <limits>
+
+namespace {
+
+// What each memo window held when it was first shown.
+class PremiersAffichages final : public QObject {
+public:
+    struct Vu {
+        QString titre;
+        int gauche = 0;
+        bool auDessus = false;
+        bool sansActiver = false;
+    };
+    PremiersAffichages() { qApp->installEventFilter(this); }
+    QHash<QString, Vu> vus; // by memo name
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override {
+        auto* mnémo = qobject_cast<Mnemo*>(objet);
+        if (event->type() == QEvent::Show && mnémo && !vus.contains(mnémo->Tag))
+            vus.insert(mnémo->Tag, {mnémo->Titre(), mnémo->Left(),
+                                    mnémo->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                                    mnémo->testAttribute(Qt::WA_ShowWithoutActivating)});
+        return false;
+    }
+};
+
+} // namespace
 
 // Opening memos from their files, at start-up and from the list, and creating new ones from the tray.
 class TestLectureMnemos : public QObject {
@@ -47,6 +76,7 @@ private slots:
     void alarmesApresLaMillemeFenetre();
     void tailleBornee_data();
     void tailleBornee();
+    void demarrageMontreLesMemosEntiersSansPrendreLeClavier();
 
 private:
     void écrire(const QString& nom, const QString& titre, bool ouvert, bool alarme = false,
@@ -413,3 +443,51 @@ void TestLectureMnemos::tailleBornee() {
 
 QTEST_MAIN(TestLectureMnemos)
 #include "tst_lecture_mnemos.moc"
+
+// At start-up each memo is shown once whole (its place, title and keep-above set before its window is
+// made: no window moved, renamed or made again on the desktop) and leaves the focus alone; a memo opened
+// from the list, or created from the tray menu, takes it.
+void TestLectureMnemos::demarrageMontreLesMemosEntiersSansPrendreLeClavier() {
+    écrire(QStringLiteral("01122026_00001"), QStringLiteral("Premier"), true);
+    Fiche_Mnémo dessus;
+    dessus.Titre = QStringLiteral("Au-dessus");
+    dessus.Ouvert = true;
+    dessus.Avant_Plan = true;
+    dessus.Gauche = 3000;
+    dessus.Haut = 1500;
+    dessus.Hauteur = 4500;
+    dessus.Largeur = 4000;
+    QVERIFY(Écrire_Mnémo(*plateforme_, dossier_->memos(), QStringLiteral("02122026_00002"), dessus, QImage())
+                .ok());
+    écrire(QStringLiteral("03122026_00003"), QStringLiteral("Fermé"), false);
+
+    const PremiersAffichages affichages;
+    fenêtre_->Form_Load();
+    QCOMPARE(affichages.vus.size(), 2);
+    const PremiersAffichages::Vu premier = affichages.vus.value(QStringLiteral("01122026_00001"));
+    QCOMPARE(premier.titre, QStringLiteral("Premier"));
+    QCOMPARE(premier.gauche, 1500);
+    QVERIFY(!premier.auDessus);
+    QVERIFY(premier.sansActiver);
+    const PremiersAffichages::Vu auDessus = affichages.vus.value(QStringLiteral("02122026_00002"));
+    QCOMPARE(auDessus.titre, QStringLiteral("Au-dessus"));
+    QCOMPARE(auDessus.gauche, 3000);
+    QVERIFY(auDessus.auDessus);
+    QVERIFY(auDessus.sansActiver);
+
+    plateforme_->answers.push_back(vbNo); // the open memos stay
+    fenêtre_->Mnu_Afficher->trigger();
+    fenêtre_->FR_Liste->LB_Liste->item(0)->setSelected(false);
+    fenêtre_->FR_Liste->LB_Liste->item(1)->setSelected(false);
+    fenêtre_->FR_Liste->PB_Ouvrir->click();
+    const PremiersAffichages::Vu ouvert = affichages.vus.value(QStringLiteral("03122026_00003"));
+    QCOMPARE(ouvert.titre, QStringLiteral("Fermé"));
+    QVERIFY(!ouvert.sansActiver);
+
+    plateforme_->randoms = {0.04711};
+    fenêtre_->Mnu_Mnémo->trigger();
+    Mnemo* nouveau = fenêtre_->Fenêtre_Du_Mnémo(QStringLiteral("08122026_04711"));
+    QVERIFY(nouveau);
+    QVERIFY(!affichages.vus.value(nouveau->Tag).sansActiver);
+    QTRY_COMPARE(QApplication::activeWindow(), nouveau);
+}

@@ -4,6 +4,7 @@
 #include "ProgramStarter.h"
 #include "QtSingleShotTimer.h"
 #include "UserName.h"
+#include "WallClockTimer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -91,6 +92,10 @@ QDateTime QtPlatformCore::now() const {
 }
 
 std::unique_ptr<SingleShotTimer> QtPlatformCore::createTimer() {
+#ifdef Q_OS_LINUX
+    // Sleeps until its time: nothing wakes the program while nothing is due.
+    if (auto timer = std::make_unique<WallClockTimer>(*this); timer->isValid()) return timer;
+#endif
     return std::make_unique<QtSingleShotTimer>(*this);
 }
 

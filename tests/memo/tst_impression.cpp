@@ -1,3 +1,4 @@
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
@@ -17,7 +18,7 @@ Q_DECLARE_METATYPE(Fiche_Mnémo)
 
 // Printing a memo through the recording printer: the text report, line by line, the questions around it,
 // a desktop without a printer, a printer failing halfway, and the images of the window.
-class TestImpression : public QObject {
+class TestImpression : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
     void init();
@@ -37,10 +38,6 @@ private slots:
 private:
     Mnemo* nouveau(const Fiche_Mnémo& fiche, const QImage& image = {});
     static Fiche_Mnémo ficheDeBase();
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
-    QList<QPointer<Mnemo>> fenêtres_;
 };
 
 namespace {
@@ -83,18 +80,11 @@ QStringList débutAttendu(const QString& policeTitre) {
 } // namespace
 
 void TestImpression::init() {
-    dossier_ = std::make_unique<TestFolder>();
-    plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
+    préparerBanc();
 }
 
 void TestImpression::cleanup() {
-    for (const QPointer<Mnemo>& f : fenêtres_)
-        delete f.data();
-    fenêtres_.clear();
-    contexte_.reset();
-    plateforme_.reset();
-    dossier_.reset();
+    rangerBanc();
 }
 
 Fiche_Mnémo TestImpression::ficheDeBase() {

@@ -1,3 +1,4 @@
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
@@ -30,7 +31,7 @@
 #include <QTimer>
 
 // The memo window on its own, through the scripted platform and the real memo files.
-class TestMnemo : public QObject {
+class TestMnemo : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
     void init();
@@ -73,28 +74,17 @@ private slots:
 
 private:
     Mnemo* nouveau(const QString& nom = QStringLiteral("08122026_00042"));
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
-    QList<QPointer<Mnemo>> fenêtres_;
     int prochainesAlarmes_ = 0;
 };
 
 void TestMnemo::init() {
-    dossier_ = std::make_unique<TestFolder>();
-    plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
+    préparerBanc();
     prochainesAlarmes_ = 0;
     contexte_->Prochaine_Alarme = [this] { ++prochainesAlarmes_; };
 }
 
 void TestMnemo::cleanup() {
-    for (const QPointer<Mnemo>& f : fenêtres_)
-        delete f.data();
-    fenêtres_.clear();
-    contexte_.reset();
-    plateforme_.reset();
-    dossier_.reset();
+    rangerBanc();
 }
 
 Mnemo* TestMnemo::nouveau(const QString& nom) {

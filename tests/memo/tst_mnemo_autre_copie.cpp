@@ -1,6 +1,7 @@
 // Two running copies of the program with the same memo open: a save never replaces the other copy's
 // version, nor brings back a memo it deleted, without the user's word; where nobody can answer, the memo
 // is saved under a new name beside it.
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
@@ -39,19 +40,13 @@ Fiche_Mnémo fiche(const QString& texte) {
 
 } // namespace
 
-class TestMnemoAutreCopie : public QObject {
+class TestMnemoAutreCopie : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
-    void init() {
-        dossier_ = std::make_unique<TestFolder>();
-        plateforme_ = std::make_unique<FakePlatform>();
-        contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
-    }
+    void init() { préparerBanc(); }
     void cleanup() {
         delete fenêtre_.data();
-        contexte_.reset();
-        plateforme_.reset();
-        dossier_.reset();
+        rangerBanc();
     }
 
     void changedElsewhereAsks_data() {
@@ -225,9 +220,6 @@ private:
                     .ok());
     }
 
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
     QPointer<Mnemo> fenêtre_;
 };
 

@@ -1,3 +1,4 @@
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
@@ -11,7 +12,7 @@
 
 // The keys and clicks of a memo window a user expects: Ctrl+S saves, Ctrl+W closes, and the call-menu
 // button opens its menu where the click was.
-class TestMnemoClavier : public QObject {
+class TestMnemoClavier : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
     void init();
@@ -24,25 +25,14 @@ private slots:
 
 private:
     Mnemo* nouveauActif();
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
-    QList<QPointer<Mnemo>> fenêtres_;
 };
 
 void TestMnemoClavier::init() {
-    dossier_ = std::make_unique<TestFolder>();
-    plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
+    préparerBanc();
 }
 
 void TestMnemoClavier::cleanup() {
-    for (const QPointer<Mnemo>& f : fenêtres_)
-        delete f.data();
-    fenêtres_.clear();
-    contexte_.reset();
-    plateforme_.reset();
-    dossier_.reset();
+    rangerBanc();
 }
 
 Mnemo* TestMnemoClavier::nouveauActif() {

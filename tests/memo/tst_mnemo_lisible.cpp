@@ -1,3 +1,4 @@
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "LegendesAuLarge.h"
 #include "TestFolder.h"
@@ -15,7 +16,7 @@
 
 // What a memo window shows can be read: text on every memo colour, the user's title as typed, the font
 // it was saved in, and every caption whole (this program runs a second time at twice the scale).
-class TestMnemoLisible : public QObject {
+class TestMnemoLisible : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
     void init();
@@ -30,25 +31,14 @@ private slots:
 
 private:
     Mnemo* nouveau();
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
-    QList<QPointer<Mnemo>> fenêtres_;
 };
 
 void TestMnemoLisible::init() {
-    dossier_ = std::make_unique<TestFolder>();
-    plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
+    préparerBanc();
 }
 
 void TestMnemoLisible::cleanup() {
-    for (const QPointer<Mnemo>& f : fenêtres_)
-        delete f.data();
-    fenêtres_.clear();
-    contexte_.reset();
-    plateforme_.reset();
-    dossier_.reset();
+    rangerBanc();
 }
 
 Mnemo* TestMnemoLisible::nouveau() {

@@ -1,3 +1,4 @@
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
@@ -24,7 +25,7 @@
 
 // The memo window's three panels, its palette, the shared colour and font dialogs and the options the
 // user sets there, through the scripted platform.
-class TestPanneaux : public QObject {
+class TestPanneaux : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
     void init();
@@ -54,10 +55,6 @@ private slots:
 
 private:
     Mnemo* nouveau(const QString& nom = QStringLiteral("08122026_00042"));
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
-    QList<QPointer<Mnemo>> fenêtres_;
 };
 
 namespace {
@@ -73,18 +70,11 @@ QRadioButton* bouton(Mnemo* f, const QString& panneau) {
 } // namespace
 
 void TestPanneaux::init() {
-    dossier_ = std::make_unique<TestFolder>();
-    plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
+    préparerBanc();
 }
 
 void TestPanneaux::cleanup() {
-    for (const QPointer<Mnemo>& f : fenêtres_)
-        delete f.data();
-    fenêtres_.clear();
-    contexte_.reset();
-    plateforme_.reset();
-    dossier_.reset();
+    rangerBanc();
 }
 
 Mnemo* TestPanneaux::nouveau(const QString& nom) {

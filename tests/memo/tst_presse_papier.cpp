@@ -1,3 +1,4 @@
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "TestFolder.h"
 
@@ -16,7 +17,7 @@
 
 // Copying and pasting a memo's text and picture through the clipboard, which the scripted platform fills
 // as another program would; and the text box's own keys, on the desktop's clipboard.
-class TestPressePapier : public QObject {
+class TestPressePapier : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
     void init();
@@ -35,10 +36,6 @@ private slots:
 
 private:
     Mnemo* nouveau(const QString& texte);
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
-    QList<QPointer<Mnemo>> fenêtres_;
 };
 
 namespace {
@@ -80,18 +77,11 @@ void sélectionner(QPlainTextEdit* zone, int ancre, int position) {
 } // namespace
 
 void TestPressePapier::init() {
-    dossier_ = std::make_unique<TestFolder>();
-    plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
+    préparerBanc();
 }
 
 void TestPressePapier::cleanup() {
-    for (const QPointer<Mnemo>& f : fenêtres_)
-        delete f.data();
-    fenêtres_.clear();
-    contexte_.reset();
-    plateforme_.reset();
-    dossier_.reset();
+    rangerBanc();
 }
 
 Mnemo* TestPressePapier::nouveau(const QString& texte) {

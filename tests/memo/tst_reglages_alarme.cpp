@@ -1,5 +1,6 @@
 // A memo's alarm settings on its options panel: the checks on leaving the day and the hour, "Régler"
 // through the input dialog and the program button through the shared file dialog.
+#include "BancMnemo.h"
 #include "FakePlatform.h"
 #include "FocusDesFenetres.h"
 #include "TestFolder.h"
@@ -42,7 +43,7 @@ void cliquer(QWidget* contrôle) {
 
 } // namespace
 
-class TestReglagesAlarme : public QObject {
+class TestReglagesAlarme : public QObject, protected BancMnemo {
     Q_OBJECT
 private slots:
     // Days are read day first, whatever the user's locale says.
@@ -67,24 +68,16 @@ private:
     // A memo shown and active on its options panel, with no change to save.
     Mnemo* ouvrir();
     PanneauOptions& options() { return *mémo_->FR_Options; }
-
-    std::unique_ptr<TestFolder> dossier_;
-    std::unique_ptr<FakePlatform> plateforme_;
-    std::unique_ptr<Contexte_Mnémo> contexte_;
     QPointer<Mnemo> mémo_;
 };
 
 void TestReglagesAlarme::init() {
-    dossier_ = std::make_unique<TestFolder>();
-    plateforme_ = std::make_unique<FakePlatform>();
-    contexte_ = std::make_unique<Contexte_Mnémo>(*plateforme_, dossier_->folder());
+    préparerBanc();
 }
 
 void TestReglagesAlarme::cleanup() {
     delete mémo_.data();
-    contexte_.reset();
-    plateforme_.reset();
-    dossier_.reset();
+    rangerBanc();
 }
 
 Mnemo* TestReglagesAlarme::ouvrir() {

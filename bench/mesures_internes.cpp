@@ -1,5 +1,6 @@
-// Timings taken inside the process: reading the memo folder for the list, saving a memo with its picture,
-// scrambling a text, and the cost of a key typed in large memos (until the window is painted again).
+// Timings taken inside the process: reading the memo folder for the list (from the hidden window, and again
+// while the list is shown), saving a memo with its picture, scrambling a text, and the cost of a key typed
+// in large memos (until the window is painted again).
 //
 //   mesures_internes PROGRAM_FOLDER [RUNS [NAME_PREFIX]]
 //
@@ -124,6 +125,15 @@ int main(int argc, char* argv[]) {
                       QCoreApplication::processEvents();
                       utilitaires.Lecture_Mnémos(false, true, true);
                   }));
+    // "Afficher tous les Mnémos" again while the list is shown: the same lines rebuilt in a visible list.
+    if (mesurer("lecture_mnemos_liste_affichee")) {
+        utilitaires.Lecture_Mnémos(false, true, true);
+        QCoreApplication::processEvents();
+        rapporter("lecture_mnemos_liste_affichee", chronométrer(fois, [&] {
+                      utilitaires.Lecture_Mnémos(false, true, true);
+                      QCoreApplication::processEvents();
+                  }));
+    }
 
     QTemporaryDir ailleurs;
     HasardSimple hasard;

@@ -2,6 +2,7 @@
 #include "FrmUtilitaires.h"
 
 #include "PanneauListe.h"
+#include "RemplissageListe.h"
 
 #include "dialogs/SaisieAppels.h"
 #include "memo/Mnemo.h"
@@ -84,6 +85,7 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
     QHash<QString, Empreinte_Fiche> empreintes;
 
     if (Rafraîchir) {
+        const RemplissageListe remplissage(*FR_Liste);
         FR_Liste->vider();
         for (const QString& fichier : FR_Liste->File1()) {
             const QString nom = fichier.chopped(EXTENSION_FICHE.size());

@@ -67,6 +67,7 @@ private slots:
     void formatIncorrect();
     void motDePasse_data();
     void motDePasse();
+    void reafficherLaListeAfficheeDonneLaMemeListe();
     void ouvrirDeuxFoisDonneUneFenetre();
     void lesFenetresOuvertesSuiventLeurLigne();
     void tropDAlarmesSignaleUneFois();
@@ -261,6 +262,60 @@ void TestLectureMnemos::motDePasse() {
         QCOMPARE(plateforme_->messages[0].caption, QStringLiteral("Mmémo : Secret"));
         QCOMPARE(plateforme_->messages[0].owner, fenêtre_.get());
     }
+}
+
+// "Afficher tous les Mnémos" chosen again while the list is shown reads the folder again: the same lines,
+// every one chosen again, the first one current, the same count, and a list that paints itself again.
+void TestLectureMnemos::reafficherLaListeAfficheeDonneLaMemeListe() {
+    écrire(QStringLiteral("01122026_00001"), QStringLiteral("Un"), false);
+    écrire(QStringLiteral("02122026_00002"), QStringLiteral("Deux"), true);
+    écrire(QStringLiteral("03122026_00003"), QStringLiteral("Trois"), false);
+    PanneauListe& panneau = *fenêtre_->FR_Liste;
+    struct Vue {
+        QStringList lignes, noms;
+        QString choisies;
+        int courante = -2;
+        QString compte;
+    };
+    const auto vue = [&panneau] {
+        Vue v;
+        for (int i = 0; i < panneau.nombre(); ++i) {
+            v.lignes << panneau.LB_Liste->item(i)->text() + (panneau.estOuvert(i) ? u'*' : u' ');
+            v.noms << panneau.nomMémo(i);
+            v.choisies += panneau.estSélectionné(i) ? u'1' : u'0';
+        }
+        v.courante = panneau.LB_Liste->currentRow();
+        v.compte = panneau.LB_Nb_Fichiers->text();
+        return v;
+    };
+
+    plateforme_->answers.push_back(vbNo);
+    fenêtre_->Mnu_Afficher->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(fenêtre_.get()));
+    const Vue première = vue();
+    QCOMPARE(première.lignes, QStringList({"Un                                01/12/2026 ",
+                                           "Deux                              02/12/2026*",
+                                           "Trois                             03/12/2026 "}));
+    QCOMPARE(première.choisies, QStringLiteral("111"));
+    QCOMPARE(première.compte, QStringLiteral(" 3 fichier(s)"));
+
+    // The user changes the choice and the current line, then asks for the list again.
+    panneau.PB_A_Ouvrir->click();
+    panneau.LB_Liste->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+    QVERIFY(panneau.isVisible());
+    plateforme_->answers.push_back(vbNo);
+    fenêtre_->Mnu_Afficher->trigger();
+    QCoreApplication::processEvents();
+
+    const Vue seconde = vue();
+    QCOMPARE(seconde.lignes, première.lignes);
+    QCOMPARE(seconde.noms, première.noms);
+    QCOMPARE(seconde.choisies, première.choisies);
+    QCOMPARE(seconde.courante, première.courante);
+    QCOMPARE(seconde.compte, première.compte);
+    QVERIFY(panneau.LB_Liste->updatesEnabled());
+    QVERIFY(panneau.LB_Liste->viewport()->updatesEnabled());
+    QVERIFY(panneau.isVisible());
 }
 
 void TestLectureMnemos::ouvrirDeuxFoisDonneUneFenetre() {

@@ -31,9 +31,16 @@ const Correspondance& correspondance() {
     return instance;
 }
 
+// Below 0x80 and from 0xA0 to 0xFF the set is Latin-1: a character is its own code, no look-up needed
+// (the bulk of any memo).
+constexpr bool estSonPropreCode(char32_t character) {
+    return character < 0x80 || (character >= 0xA0 && character <= 0xFF);
+}
+
 } // namespace
 
 std::uint8_t codeWindows1252(char32_t character) {
+    if (estSonPropreCode(character)) return static_cast<std::uint8_t>(character);
     if (character > 0xFFFF) return '?';
     const auto& table = correspondance().versCode;
     const auto found = table.constFind(static_cast<char16_t>(character));
@@ -41,6 +48,7 @@ std::uint8_t codeWindows1252(char32_t character) {
 }
 
 bool estWindows1252(char32_t character) {
+    if (estSonPropreCode(character)) return true;
     return character <= 0xFFFF && correspondance().versCode.contains(static_cast<char16_t>(character));
 }
 
@@ -73,12 +81,24 @@ QString lettresÀMontrer(const QList<char32_t>& lettres) {
     return montrées.join(QLatin1Char(' '));
 }
 
-QChar caractèreWindows1252(std::uint8_t code) { return QChar(correspondance().versUnicode[code]); }
+QChar caractèreWindows1252(std::uint8_t code) {
+    return QChar(correspondance().versUnicode[code]);
+}
 
 QByteArray versWindows1252(const QString& texte) {
-    QByteArray octets;
-    octets.reserve(texte.size());
-    for (const char32_t character : texte.toUcs4()) octets.append(static_cast<char>(codeWindows1252(character)));
+    // One byte per character: a surrogate pair is one character, a lone half none the set holds.
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    char* sortie = octets.data();
+    const QChar* const fin = texte.constData() + texte.size();
+    for (const QChar* lu = texte.constData(); lu != fin; ++lu) {
+        char32_t character = lu->unicode();
+        if (lu->isHighSurrogate() && lu + 1 != fin && lu[1].isLowSurrogate()) {
+            character = QChar::surrogateToUcs4(*lu, lu[1]);
+            ++lu;
+        }
+        *sortie++ = static_cast<char>(codeWindows1252(character));
+    }
+    octets.truncate(sortie - octets.constData());
     return octets;
 }
 
@@ -86,6 +106,7 @@ QString depuisWindows1252(const QByteArray& octets) {
     const auto& table = correspondance().versUnicode;
     QString texte(octets.size(), Qt::Uninitialized);
     QChar* sortie = texte.data();
-    for (const char octet : octets) *sortie++ = QChar(table[static_cast<std::uint8_t>(octet)]);
+    for (const char octet : octets)
+        *sortie++ = QChar(table[static_cast<std::uint8_t>(octet)]);
     return texte;
 }

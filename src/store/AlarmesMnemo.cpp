@@ -63,17 +63,18 @@ Inscription_Alarme Régler_Alarme(Table_Alarmes& table, int armée, const QTime&
     Ligne_Alarme réglée{Écrire_Jour(jour), Écrire_Heure(heure), false, message, QString()};
     réglée.Ponctuelle = true;
 
-    if (table.estValide(armée) && table[armée].Ponctuelle) {
-        table[armée] = réglée;
-        return {armée, false};
-    }
-    const bool mémoArmé = table.estValide(armée);
-    if (mémoArmé) {
+    const bool armé = table.estValide(armée);
+    // Re-timed once or more, an alarm keeps the beep and the program of the memo alarm it came from.
+    if (armé) {
         réglée.Beep = table[armée].Beep;
         réglée.PRG = table[armée].PRG;
     }
+    if (armé && table[armée].Ponctuelle) {
+        table[armée] = réglée;
+        return {armée, false};
+    }
     const int ligne = table.ajouter(réglée);
     if (ligne == 0) return {0, true};
-    if (mémoArmé) table[armée].Sonnée = maintenant.date();
+    if (armé) table[armée].Sonnée = maintenant.date();
     return {ligne, false};
 }

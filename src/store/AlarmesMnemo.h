@@ -39,8 +39,8 @@ bool Reprendre_Alarmes(Table_Alarmes& nouvelle, const Table_Alarmes& ancienne);
 
 // The "Alarme" button's new hour and message for the armed row (armée, 0: none armed). The alarm rings at
 // the next time that hour comes: today when it is still to come, else tomorrow. A row of the button's own
-// is changed in place; a memo's row is silenced for today and a row of the button's own takes the new hour
-// with that memo alarm's beep and program; with none armed, a row of the button's own shows the message
-// only. A full table changes nothing.
+// is changed in place, keeping the beep and program it took from a memo alarm; a memo's row is silenced for
+// today and a row of the button's own takes the new hour with that memo alarm's beep and program; with none
+// armed, a row of the button's own shows the message only. A full table changes nothing.
 Inscription_Alarme Régler_Alarme(Table_Alarmes& table, int armée, const QTime& heure, const QString& message,
                                  const QDateTime& maintenant);

@@ -102,11 +102,15 @@ void TestBoutonAlarme::regleLAlarmeArmee_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QStringList>("sonnées");
+    QTest::addColumn<bool>("déjàDécalée"); // re-timed to 11:15 first
     QTest::newRow("new hour and message, trimmed")
         << "  Réunion décalée  "
-        << "11:30Réunion décalée" << QStringList{"11:30 Réunion décalée", "12:00 Déjeuner"};
+        << "11:30Réunion décalée" << QStringList{"11:30 Réunion décalée", "12:00 Déjeuner"} << false;
     QTest::newRow("no message") << ""
-                                << "11:30" << QStringList{"11:30 ", "12:00 Déjeuner"};
+                                << "11:30" << QStringList{"11:30 ", "12:00 Déjeuner"} << false;
+    QTest::newRow("re-timed twice") << "Réunion décalée"
+                                    << "11:30Réunion décalée"
+                                    << QStringList{"11:30 Réunion décalée", "12:00 Déjeuner"} << true;
 }
 
 // The armed memo alarm rings at its new time with its beep and program, once; the others still ring.
@@ -114,21 +118,26 @@ void TestBoutonAlarme::regleLAlarmeArmee() {
     QFETCH(QString, message);
     QFETCH(QString, tag);
     QFETCH(QStringList, sonnées);
+    QFETCH(bool, déjàDécalée);
     démarrer();
     fenêtre_->contexte.alarmes.ajouter(
         {TOUS, QStringLiteral("11:00"), true, QStringLiteral("Réunion"), QStringLiteral("/usr/bin/rappel")});
     fenêtre_->contexte.alarmes.ajouter(
         {TOUS, QStringLiteral("12:00"), false, QStringLiteral("Déjeuner"), PRG_AUCUN});
     fenêtre_->Prochaine_Alarme();
+    if (déjàDécalée) {
+        dialogue(std::pair{QStringLiteral("11:15"), QStringLiteral("Réunion")});
+        fenêtre_->Command3->click();
+    }
     dialogue(std::pair{QStringLiteral("11:30"), message});
     fenêtre_->Command3->click();
 
     QCOMPARE(vu_.titre, QStringLiteral("Réglage de l'alarme"));
-    QCOMPARE(vu_.heure, QStringLiteral("11:00"));
+    QCOMPARE(vu_.heure, déjàDécalée ? QStringLiteral("11:15") : QStringLiteral("11:00"));
     QCOMPARE(vu_.message, QStringLiteral("Réunion"));
     QCOMPARE(vu_.jour, QStringLiteral("08/12/2026"));
     QVERIFY(!vu_.jourVisible);
-    QCOMPARE(plateforme_->dialogsShown.constFirst().owner, fenêtre_.get());
+    QCOMPARE(plateforme_->dialogsShown.constLast().owner, fenêtre_.get());
     QCOMPARE(fenêtre_->Timer1.Tag(), tag);
     QCOMPARE(sonnéesJusquÀ(QTime(23, 0)), sonnées);
     QCOMPARE(plateforme_->started, QStringList{"/usr/bin/rappel"});

@@ -3,11 +3,11 @@
 
 #include "PanneauImage.h"
 #include "PressePapierMnemo.h"
+#include "ZoneTexte.h"
 
 #include "store/ImageMnemo.h"
 
 #include <QPlainTextEdit>
-#include <QTextDocumentFragment>
 
 namespace {
 const QString QUESTION_ÉCRASER =
@@ -25,8 +25,7 @@ void Mnemo::Men_Copier_Click() {
         if (!image.isNull()) pressePapier.setImage(image);
         return;
     }
-    const QTextCursor caret = TX_Mnémo->textCursor();
-    const QString texte = caret.hasSelection() ? caret.selection().toPlainText() : Texte();
+    const QString texte = TX_Mnémo->textCursor().hasSelection() ? sélectionExacte(*TX_Mnémo) : Texte();
     if (!texte.isEmpty()) pressePapier.setText(texte);
 }
 

@@ -2,6 +2,7 @@
 #include "Mnemo.h"
 
 #include "PetitsControles.h"
+#include "ZoneTexte.h"
 
 #include "platform/core/ApplicationTitle.h"
 #include "platform/widgets/Twips.h"
@@ -38,7 +39,7 @@ void Mnemo::setTitre(const QString& titre) {
 }
 
 QString Mnemo::Texte() const {
-    return TX_Mnémo->toPlainText();
+    return texteExact(*TX_Mnémo);
 }
 
 void Mnemo::setTexte(const QString& texte) {

@@ -17,3 +17,8 @@ public:
 protected:
     void insertFromMimeData(const QMimeData* source) override;
 };
+
+// The text of a text box and its selection as typed, lines ended by '\n': QPlainTextEdit::toPlainText would
+// also turn each no-break space, common in French before ":", "?" or "!", into a plain one.
+QString texteExact(const QPlainTextEdit& zone);
+QString sélectionExacte(const QPlainTextEdit& zone);

@@ -220,6 +220,11 @@ void TestPressePapier::copier_data() {
     QTest::newRow("a selection over a line break, as plain lines")
         << "texte" << deuxLignes << QPoint(6, 14) << false << "setText"
         << "un\nLigne";
+    const QString insécables = QStringLiteral("Quoi\u00A0? Là\u00A0!");
+    QTest::newRow("no-break spaces kept, whole text")
+        << "texte" << insécables << aucune << false << "setText" << insécables;
+    QTest::newRow("no-break spaces kept, selection")
+        << "texte" << insécables << QPoint(0, 6) << false << "setText" << QStringLiteral("Quoi\u00A0?");
     QTest::newRow("options panel: the text, not the picture")
         << "options" << deuxLignes << aucune << true << "setText" << deuxLignes;
     QTest::newRow("picture panel: the picture") << "image" << deuxLignes << aucune << true << "setImage"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContexteMnemo.h"
+#include "DrapeauModifie.h"
 
 #include "platform/widgets/FenetreDuProgramme.h"
 #include "store/EmpreinteFiche.h"
@@ -46,7 +47,7 @@ public:
     QString Image1_Tag;
     QString CK_Alarme_Tag;
 
-    bool Modifié = false;
+    Drapeau_Modifié Modifié;
     int Haut_Texte = 0, Hauteur_Texte = 0, Largeur_Texte = 0;
 
     // Outer rectangle in twips.

@@ -4,14 +4,11 @@
 #include "store/FichiersMnemo.h"
 #include "store/Recuperation.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QWindow>
 
-// The timer runs only while a change waits for its copy: a desktop of memos left alone wakes nobody. The
-// text's changes start it, and so does the window coming back to the front once a box it opened (title,
-// alarm, options) has closed; a change that neither follows (a colour cell clicked) is copied with the
-// next one.
+// The timer runs only while a change waits for its copy: a desktop of memos left alone wakes nobody. Every
+// change sets Modifié, which starts it, and so does any later change of the text of a modified memo (a
+// drop brings no key).
 void Mnemo::Préparer_Récupération() {
     minuterieRécupération_.setParent(this);
     minuterieRécupération_.setObjectName(QStringLiteral("minuterieRécupération"));
@@ -20,10 +17,8 @@ void Mnemo::Préparer_Récupération() {
     const auto changement = [this] {
         if (Modifié && !minuterieRécupération_.isActive()) minuterieRécupération_.start();
     };
+    Modifié.quandMis = changement;
     connect(TX_Mnémo, &QPlainTextEdit::textChanged, this, changement);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this, changement](QWindow* active) {
-        if (active && active == windowHandle()) changement();
-    });
 }
 
 QString Mnemo::Fichier_Récupération() const {

@@ -53,7 +53,7 @@ QFrame* cadre(QWidget* parent, const char* nom, QRect twips, const QString& bull
 
 } // namespace
 
-PanneauOptions::PanneauOptions(Contexte_Mnémo& c, bool& modifié, QWidget* parent)
+PanneauOptions::PanneauOptions(Contexte_Mnémo& c, Drapeau_Modifié& modifié, QWidget* parent)
     : QFrame(parent), contexte(c), Modifié(modifié) {
     setObjectName(QStringLiteral("FR_Options"));
     placerEnTwips(*this, 0, HAUT_PANNEAUX, 4585, 4920);

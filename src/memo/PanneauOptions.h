@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DrapeauModifie.h"
+
 #include <QFrame>
 
 #include <functional>
@@ -20,7 +22,7 @@ struct Ligne_Alarme;
 // dialogs its buttons open belong to the window the panel sits in (window()).
 class PanneauOptions : public QFrame {
 public:
-    PanneauOptions(Contexte_Mnémo& contexte, bool& modifié, QWidget* parent);
+    PanneauOptions(Contexte_Mnémo& contexte, Drapeau_Modifié& modifié, QWidget* parent);
     ~PanneauOptions() override;
 
     // What the memo's record keeps of the panel: the start behaviour, keep-above, the password and the
@@ -70,7 +72,7 @@ public:
 
 protected:
     Contexte_Mnémo& contexte;
-    bool& Modifié; // the window's
+    Drapeau_Modifié& Modifié; // the window's
 
 private:
     void créerComportement();

@@ -104,7 +104,8 @@ void PanneauOptions::PB_Régler_Click() {
     // Only Valider says yes: closing the dialog by its frame must not pass for an earlier use's answer.
     saisie.Saisie_Validée = false;
     // The dialog takes the activation from the window: no save question about it meanwhile.
-    const bool modifié = std::exchange(Modifié, false);
+    const bool modifié = Modifié;
+    Modifié = false;
     demanderAlarme(contexte.plateforme, *window(), saisie);
     Modifié = modifié;
     if (!saisie.Saisie_Validée) return;

@@ -71,6 +71,8 @@ private slots:
     void copieDeSecoursRetiree_data();
     void copieDeSecoursRetiree();
     void copieDeSecoursSeulementQuandUnChangementAttend();
+    void copieDeSecoursDeChaqueChangement_data();
+    void copieDeSecoursDeChaqueChangement();
 
 private:
     Mnemo* nouveau(const QString& nom = QStringLiteral("08122026_00042"));
@@ -830,7 +832,6 @@ void TestMnemo::copieDeSecoursRetiree() {
     QCOMPARE(QFile::exists(copie), gardée);
 }
 
-QTEST_MAIN(TestMnemo)
 // The copy's timer wakes the program only while a change waits for its copy: an untouched memo, or one
 // whose copy holds its last change, leaves it asleep; the next change starts it again.
 void TestMnemo::copieDeSecoursSeulementQuandUnChangementAttend() {
@@ -856,4 +857,45 @@ void TestMnemo::copieDeSecoursSeulementQuandUnChangementAttend() {
     QVERIFY(!minuterie->isActive());
 }
 
+// Changes that are not keys typed into the text wait for their copy as well: a crash must not take them.
+void TestMnemo::copieDeSecoursDeChaqueChangement_data() {
+    QTest::addColumn<QString>("changement");
+    QTest::newRow("alarm message typed") << "message";
+    QTest::newRow("beep unticked") << "beep";
+    QTest::newRow("colour cell clicked") << "couleur";
+    QTest::newRow("text pasted from the menu") << "collage";
+}
+
+void TestMnemo::copieDeSecoursDeChaqueChangement() {
+    QFETCH(QString, changement);
+    Mnemo* f = nouveau();
+    f->setTexte(QStringLiteral("chargé"));
+    f->show();
+    const QTimer* minuterie = f->findChild<QTimer*>(QStringLiteral("minuterieRécupération"));
+    QVERIFY(minuterie && !minuterie->isActive());
+    if (changement == QLatin1String("message")) {
+        QTest::keyClicks(f->FR_Options->TX_Alarme, QStringLiteral("Rappel"));
+    } else if (changement == QLatin1String("beep")) {
+        f->FR_Options->CK_Beep->click();
+    } else if (changement == QLatin1String("couleur")) {
+        f->PT_Couleurs_Click(8);
+    } else {
+        FakeClipboard& pp = plateforme_->clipboardContent;
+        pp.formats = {ClipboardFormat::Text};
+        pp.heldText = QStringLiteral("collé ");
+        f->Men_Coller->trigger();
+    }
+    QVERIFY(f->Modifié);
+    QVERIFY(minuterie->isActive());
+    f->Garder_Récupération();
+    const QList<Récupération> lues = Lire_Récupérations(dossier_->memos());
+    QCOMPARE(lues.size(), 1);
+    const Fiche_Mnémo attendue = f->Fiche();
+    QCOMPARE(lues[0].fiche.Texte, attendue.Texte);
+    QCOMPARE(lues[0].fiche.Message, attendue.Message);
+    QCOMPARE(lues[0].fiche.Beep, attendue.Beep);
+    QCOMPARE(lues[0].fiche.Couleur, attendue.Couleur);
+}
+
+QTEST_MAIN(TestMnemo)
 #include "tst_mnemo.moc"

@@ -129,7 +129,7 @@ void TestReglagesAlarme::valeursDeDepart() {
     QFETCH(QString, bulle);
     QFETCH(int, longueur);
     QFETCH(int, coché);
-    bool modifié = false;
+    Drapeau_Modifié modifié;
     PanneauOptions panneau(*contexte_, modifié, nullptr);
     auto* contrôle = panneau.findChild<QWidget*>(nom);
     QVERIFY(contrôle);

@@ -296,6 +296,9 @@ void Mnemo::Perte_Activation() {
             p.messageBox(*this, QStringLiteral("Sauvegarder ce Mnémo : ") + Titre() + QStringLiteral(" ?"),
                          MessageButtons::YesNo, MessageIcon::Question,
                          QStringLiteral("Sauvegarde du Mmémo :    ") + caption_);
+        // The session ended while the box waited: its answer is nobody's, and what could not be saved then
+        // keeps its copy.
+        if (contexte.Fin_De_Session) return;
         if (réponse == vbYes) {
             Mnu_Sauvegarder_Click();
         } else {

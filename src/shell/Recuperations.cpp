@@ -22,6 +22,8 @@ void FrmUtilitaires::Reprendre_Récupérations() {
         QStringLiteral("Des modifications non enregistrées de %1 Mnémo(s) ont été retrouvées. Les rouvrir ?")
             .arg(copies.size()),
         MessageButtons::YesNo, MessageIcon::Question, titreApplication());
+    // Ended while asked: nobody said no, and the copies are offered again at the next start.
+    if (terminé_) return;
     if (réponse != vbYes) {
         for (const Récupération& copie : copies)
             Écarter_Récupération(dossier, copie.nom, plateforme.now());

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -39,6 +40,7 @@ private slots:
     void quitterArreteSurUnEchec();
     void finSansQuestion_data();
     void finSansQuestion();
+    void finPendantUneQuestion_data();
     void finPendantUneQuestion();
 
 private:
@@ -384,8 +386,20 @@ void TestFrmUtilitaires::finSansQuestion() {
     QVERIFY(fenêtre_->estTerminé());
 }
 
-// The end comes while the user is being asked whether to save: it does not wait for the answer.
+void TestFrmUtilitaires::finPendantUneQuestion_data() {
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("bloqué"); // the record's name is taken by a folder
+    QTest::newRow("closing question, saved") << "fermeture" << false;
+    QTest::newRow("closing question, record cannot be written") << "fermeture" << true;
+    QTest::newRow("save question on leaving the memo, saved") << "activation" << false;
+    QTest::newRow("save question on leaving the memo, record cannot be written") << "activation" << true;
+}
+
+// The end comes while the user is being asked whether to save: it does not wait for the answer, and the
+// answer the ended box gives is nobody's: a memo that could not be saved keeps its recovery copy.
 void TestFrmUtilitaires::finPendantUneQuestion() {
+    QFETCH(QString, question);
+    QFETCH(bool, bloqué);
     fenêtre_->Form_Load();
     Mnemo mnémo(fenêtre_->contexte);
     mnémo.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -395,13 +409,23 @@ void TestFrmUtilitaires::finPendantUneQuestion() {
     mnémo.show();
     fenêtre_->Fenêtres_Mnémo[1] = &mnémo;
     fenêtre_->Nb_Fenêtres = 1;
+    if (bloqué) {
+        QVERIFY(QDir().mkpath(mnémo.Fichier_Fiche() + QStringLiteral("/dedans")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("n'a pas été enregistré")));
+    }
     plateforme_->onMessage = [this](const ShownMessage&) { fenêtre_->Fin_Sans_Question(); };
     plateforme_->answers = {vbNo}; // what the box answers once the program has ended it
 
-    fenêtre_->Mnu_Quit->trigger();
+    if (question == QLatin1String("fermeture"))
+        fenêtre_->Mnu_Quit->trigger();
+    else
+        mnémo.Perte_Activation();
 
     QCOMPARE(plateforme_->messages.size(), 1);
-    QVERIFY(QFile::exists(mnémo.Fichier_Fiche()));
+    QCOMPARE(QFileInfo(mnémo.Fichier_Fiche()).isFile(), !bloqué);
+    const QList<Récupération> copies = Lire_Récupérations(dossier_->memos());
+    QCOMPARE(copies.size(), bloqué ? 1 : 0);
+    if (bloqué) QCOMPARE(copies[0].fiche.Texte, QStringLiteral("tapé"));
     QVERIFY(!mnémo.isVisible());
     QCOMPARE(terminaisons_, 1);
     QCOMPARE(plateforme_->trayIcon.calls, QStringList({QStringLiteral("add"), QStringLiteral("remove")}));

@@ -53,6 +53,7 @@ private slots:
     void memoProtege_data();
     void memoProtege();
     void autreCopieNeReprendRien();
+    void finPendantLaQuestion();
 
 private:
     void redémarrer();
@@ -232,6 +233,24 @@ void TestRepriseRecuperations::autreCopieNeReprendRien() {
     QCOMPARE(plateforme_->messages[0].text, QStringLiteral("Cette application est déjà lancée !"));
     QVERIFY(ouvertes().isEmpty());
     QCOMPARE(Lire_Récupérations(dossier_->memos()).size(), 1);
+}
+
+// A signal or the end of the session while the question waits: nobody said no, and the copies stay where
+// the next start offers them again.
+void TestRepriseRecuperations::finPendantLaQuestion() {
+    QVERIFY(Écrire_Récupération(*plateforme_, dossier_->memos(), NOUVEAU, fiche("C", "retrouvé", true)).ok());
+    int terminaisons = 0;
+    fenêtre_->terminer = [&terminaisons] { ++terminaisons; };
+    plateforme_->onMessage = [this](const ShownMessage&) { fenêtre_->Fin_Sans_Question(); };
+    plateforme_->answers = {vbNo}; // what the box answers once the program has ended it
+
+    fenêtre_->Form_Load();
+
+    QCOMPARE(plateforme_->messages.size(), 1);
+    QCOMPARE(terminaisons, 1);
+    QVERIFY(ouvertes().isEmpty());
+    QCOMPARE(Lire_Récupérations(dossier_->memos()).size(), 1);
+    QVERIFY(écartées().isEmpty());
 }
 
 QTEST_MAIN(TestRepriseRecuperations)

@@ -89,11 +89,13 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         FR_Liste->vider();
         for (const QString& fichier : FR_Liste->File1()) {
             const QString nom = fichier.chopped(EXTENSION_FICHE.size());
-            const Fiche_Mnémo fiche = Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
+            Empreinte_Fiche empreinte;
+            const Fiche_Mnémo fiche =
+                Lire_Fiche(dossier, nom, contexte.Icône_Choisie, ModeListe ? nullptr : &empreinte);
             FR_Liste->ajouter(Ligne_Liste(fiche, nom), fiche.Ouvert, nom);
             if (!ModeListe) {
                 lues.insert(nom, fiche);
-                empreintes.insert(nom, Empreinte_Sur_Disque(dossier, nom));
+                empreintes.insert(nom, empreinte);
             }
         }
         FR_Liste->compterFichiers();
@@ -118,8 +120,9 @@ void FrmUtilitaires::Lecture_Mnémos(bool OuvrirTous, bool ModeListe, bool Rafra
         if (déjàLue != lues.constEnd()) {
             fiches << *déjàLue;
         } else {
-            fiches << Lire_Fiche(dossier, nom, contexte.Icône_Choisie);
-            empreintes.insert(nom, Empreinte_Sur_Disque(dossier, nom));
+            Empreinte_Fiche empreinte;
+            fiches << Lire_Fiche(dossier, nom, contexte.Icône_Choisie, &empreinte);
+            empreintes.insert(nom, empreinte);
         }
         const Inscription_Alarme alarme = Inscrire_Alarme(*reconstruite, fiches.constLast());
         alarmesRefusées = alarmesRefusées || alarme.tablePleine;

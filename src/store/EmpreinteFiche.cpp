@@ -1,7 +1,6 @@
 #include "EmpreinteFiche.h"
 
 #include "DiskFiles.h"
-#include "FichiersMnemo.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -14,8 +13,11 @@ Empreinte_Fiche Empreinte_Sur_Disque(const QString& dossierMnémos, const QStrin
     if (!Nom_Mnémo_Valide(nom)) return {};
     const QString chemin = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE);
     QByteArray octets;
-    // One byte past the limit tells an oversized file from one at the limit.
-    if (readFileStart(chemin, LIMITE_FICHIER_FICHE + 1, octets)) return Empreinte_Des_Octets(octets);
+    return Empreinte_Du_Fichier(chemin, readFileStart(chemin, OCTETS_EMPREINTE, octets) ? &octets : nullptr);
+}
+
+Empreinte_Fiche Empreinte_Du_Fichier(const QString& chemin, const QByteArray* octetsLus) {
+    if (octetsLus) return Empreinte_Des_Octets(*octetsLus);
     // A folder or a special file under its name holds no record, another copy's or any: the writer
     // reports what stands in its way.
     if (!QFileInfo(chemin).isFile()) return {};

@@ -4,12 +4,19 @@
 #include "FichiersMnemo.h"
 #include "FormatFiche.h"
 
-Fiche_Mnémo Lire_Fiche(const QString& dossierMnémos, const QString& nom, qint16& Icône_Choisie) {
+Fiche_Mnémo Lire_Fiche(const QString& dossierMnémos, const QString& nom, qint16& Icône_Choisie,
+                       Empreinte_Fiche* empreinte) {
     QByteArray octets;
     Fiche_Mnémo fiche;
-    if (Nom_Mnémo_Valide(nom) &&
-        readFileStart(Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE), LIMITE_FICHIER_FICHE, octets))
-        fiche = Analyser_Fiche(octets);
+    const QString chemin = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE);
+    const bool valide = Nom_Mnémo_Valide(nom);
+    const bool lu =
+        valide && readFileStart(chemin, empreinte ? OCTETS_EMPREINTE : LIMITE_FICHIER_FICHE, octets);
+    if (lu)
+        fiche = Analyser_Fiche(octets.size() > LIMITE_FICHIER_FICHE ? octets.first(LIMITE_FICHIER_FICHE)
+                                                                    : octets);
+    if (empreinte)
+        *empreinte = valide ? Empreinte_Du_Fichier(chemin, lu ? &octets : nullptr) : Empreinte_Fiche{};
     Icône_Choisie = fiche.Icône;
     return fiche;
 }

@@ -6,6 +6,7 @@
 #include "store/EcritureMnemo.h"
 #include "store/EmpreinteFiche.h"
 #include "store/FichiersMnemo.h"
+#include "store/LectureFiche.h"
 
 #include <QDir>
 #include <QTest>
@@ -66,6 +67,46 @@ private slots:
         const Empreinte_Fiche maintenant = Empreinte_Sur_Disque(dossier.memos(), NOM);
         QVERIFY(maintenant != écrite);
         QCOMPARE(maintenant.présente, changement == 0 || changement == 2);
+    }
+
+    // The reader fingerprints the very bytes it parsed, which a later look at the disk would not (another
+    // copy may save in between); on a file left alone both agree.
+    void readerTellsWhatItRead_data() {
+        QTest::addColumn<QString>("état");
+        QTest::newRow("record") << "fiche";
+        QTest::newRow("record over the size limit") << "trop grande";
+        QTest::newRow("no record") << "absente";
+        QTest::newRow("a folder under its name") << "dossier";
+    }
+    void readerTellsWhatItRead() {
+        QFETCH(QString, état);
+        const TestFolder dossier;
+        FakeCore hasard;
+        const QString chemin = Chemin_Mnémo(dossier.memos(), NOM, EXTENSION_FICHE);
+        QVERIFY(Écrire_Mnémo(hasard, dossier.memos(), NOM, ficheClaire(), QImage()).ok());
+        if (état == QLatin1String("trop grande")) {
+            QByteArray octets = contenu(chemin);
+            octets.append(QByteArray(LIMITE_FICHIER_FICHE, 'x'));
+            écrire(chemin, octets);
+        } else if (état == QLatin1String("absente")) {
+            QVERIFY(QFile::remove(chemin));
+        } else if (état == QLatin1String("dossier")) {
+            QVERIFY(QFile::remove(chemin) && QDir().mkpath(chemin));
+        }
+        const Empreinte_Fiche avant = Empreinte_Sur_Disque(dossier.memos(), NOM);
+        qint16 icône = 0;
+        Empreinte_Fiche lue;
+        const Fiche_Mnémo fiche = Lire_Fiche(dossier.memos(), NOM, icône, &lue);
+        QCOMPARE(lue, avant);
+        QCOMPARE(lue.présente, état == QLatin1String("fiche") || état == QLatin1String("trop grande"));
+        QCOMPARE(fiche.marqueursValides(), lue.présente); // the end marker comes before the limit
+
+        // Saved again by another copy: what was read is not what is there.
+        Fiche_Mnémo autre = ficheClaire();
+        autre.Texte = QStringLiteral("Écrit par l'autre copie");
+        if (état == QLatin1String("dossier")) QVERIFY(QDir(chemin).removeRecursively());
+        QVERIFY(Écrire_Mnémo(hasard, dossier.memos(), NOM, autre, QImage()).ok());
+        QVERIFY(Empreinte_Sur_Disque(dossier.memos(), NOM) != lue);
     }
 };
 

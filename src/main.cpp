@@ -15,8 +15,9 @@
 
 int main(int argc, char* argv[]) {
     // Placing windows, keeping them above and the tray need X11: XWayland on a Wayland session.
-    chooseDisplayPlatform();
+    const bool plateformeChoisie = chooseDisplayPlatform();
     QApplication application(argc, argv);
+    releaseDisplayPlatform(plateformeChoisie);
     QApplication::setApplicationName(QStringLiteral("Pensoir"));
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
     // The installed desktop entry's name: desktops match the program's windows with its menu entry.

@@ -2,18 +2,20 @@
 # Launcher entries read from Menus/MenuOptions.txt at start-up follow the four commands of the tray menu
 # (separators and the hidden placeholder are passed over by the keyboard); choosing one starts its
 # program. "Ajout menu" adds one more through the real file dialog and input box and appends it to the
-# file; "&Quitter" then ends the program with exit code 0.
+# file; "&Quitter" then ends the program with exit code 0. The program starts as on a Wayland session with
+# XWayland: it runs on X11 all the same, and the programs it starts choose their own Qt platform.
 source "$(dirname "$0")/desktop.sh"
 
 export PENSOIR_DIR="$E2E_TMP/pensoir"
 outils="$E2E_TMP/outils avec blancs"
 mkdir -p "$PENSOIR_DIR/Menus" "$outils"
 
-# Each script leaves a marker named after itself, written whole.
+# Each script leaves a marker named after itself, written whole, with the Qt platform it was given.
 for name in premier second troisieme; do
     cat >"$outils/$name.sh" <<SCRIPT
 #!/bin/sh
-printf '%s\n' "\$@" >"$E2E_TMP/$name.tmp" && mv "$E2E_TMP/$name.tmp" "$E2E_TMP/$name.marqueur"
+printf '%s\n' "\${QT_QPA_PLATFORM-(aucune)}" "\$@" >"$E2E_TMP/$name.tmp" &&
+    mv "$E2E_TMP/$name.tmp" "$E2E_TMP/$name.marqueur"
 SCRIPT
     chmod +x "$outils/$name.sh"
 done
@@ -21,13 +23,16 @@ printf '"1 - premier.sh"\r\n"%s"\r\n"2 - &second, avec virgule"\r\n"%s"\r\n' \
     "$outils/premier.sh" "$outils/second.sh" >"$PENSOIR_DIR/Menus/MenuOptions.txt"
 
 start_desktop
-start_pensoir
+# No Wayland compositor listens there: only the program's own choice of X11 brings its tray icon.
+WAYLAND_DISPLAY=wayland-pensoir-e2e QT_QPA_PLATFORM= start_pensoir
 wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
 
 # &Masquer, &Quitter, Créer…, Afficher…, then the launcher entries: the second one is sixth.
 tray_menu_choose 6
 wait_until 10 test -f "$E2E_TMP/second.marqueur" || fail "the second launcher entry did not start its program"
 [ ! -e "$E2E_TMP/premier.marqueur" ] || fail "the first launcher entry ran as well"
+[ "$(head -n 1 "$E2E_TMP/second.marqueur")" = "(aucune)" ] ||
+    fail "the started program was handed the Qt platform: $(head -n 1 "$E2E_TMP/second.marqueur")"
 kill -0 "$PENSOIR_PID" || fail "the program ended after starting a launcher entry"
 
 tray_menu_choose 5

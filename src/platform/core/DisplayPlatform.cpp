@@ -9,8 +9,14 @@ QByteArray platformToForce(const QByteArray& waylandDisplay, const QByteArray& d
     return QByteArrayLiteral("xcb");
 }
 
-void chooseDisplayPlatform() {
+bool chooseDisplayPlatform() {
     const QByteArray forced =
         platformToForce(qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"), qgetenv(CHOSEN_PLATFORM_VARIABLE));
-    if (!forced.isEmpty()) qputenv(CHOSEN_PLATFORM_VARIABLE, forced);
+    if (forced.isEmpty()) return false;
+    qputenv(CHOSEN_PLATFORM_VARIABLE, forced);
+    return true;
+}
+
+void releaseDisplayPlatform(bool chosen) {
+    if (chosen) qunsetenv(CHOSEN_PLATFORM_VARIABLE);
 }

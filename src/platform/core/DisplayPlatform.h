@@ -13,4 +13,9 @@ QByteArray platformToForce(const QByteArray& waylandDisplay, const QByteArray& d
                            const QByteArray& chosenPlatform);
 
 // Applies that choice to this process's environment; to be called before the application object exists.
-void chooseDisplayPlatform();
+// Answers whether it chose.
+bool chooseDisplayPlatform();
+// Once the application object exists its plugin is loaded: a plugin chosen here is taken out of the
+// environment again, so that the programs the launcher and alarms start choose their own, as the session
+// would have them do.
+void releaseDisplayPlatform(bool chosen);

@@ -42,6 +42,12 @@ private:
     void répondre() {
         QWidget* modale = QApplication::activeModalWidget();
         if (!modale || !modale->isVisible()) return;
+        // As a user, it answers a box once the box is in front with the keyboard, clicking it first when
+        // it is not: an answer before its activation came would race it.
+        if (QApplication::activeWindow() != modale) {
+            modale->activateWindow();
+            return;
+        }
         if (auto* saisie = qobject_cast<QInputDialog*>(modale)) {
             saisies << vue(saisie->labelText(), saisie->findChild<QLabel*>());
             saisie->setTextValue(saisie_);

@@ -67,11 +67,11 @@ int writeWhole(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-DesktopPlaces DesktopPlaces::ofThisSession() {
+DesktopPlaces DesktopPlaces::ofThisSession(const ProgramFolder& folder) {
     return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                 QStringLiteral("/autostart"),
             {},
-            requestedProgramFolder()};
+            folder.requested ? folder.path : QString()};
 }
 
 DesktopRegistry::DesktopRegistry(DesktopPlaces places) : places_(std::move(places)) {}

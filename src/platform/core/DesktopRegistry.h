@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramFolder.h"
 #include "Registry.h"
 
 #include <QStringList>
@@ -10,8 +11,9 @@ struct DesktopPlaces {
     QStringList searchFolders; // where the system-information tool is looked for; empty: $PATH
     QString programFolder;     // the program folder the session must pass on; empty: none
 
-    // This session's: $XDG_CONFIG_HOME/autostart (~/.config/autostart), $PATH and $PENSOIR_DIR.
-    static DesktopPlaces ofThisSession();
+    // This session's: $XDG_CONFIG_HOME/autostart (~/.config/autostart), $PATH, and the program folder when
+    // $PENSOIR_DIR named it.
+    static DesktopPlaces ofThisSession(const ProgramFolder& folder);
 };
 
 // Not a general key store: each value the program uses is a real place of the desktop, so the program

@@ -6,7 +6,7 @@
 
 ProgramFolder findProgramFolder() {
     const QString fromEnvironment = qEnvironmentVariable(PROGRAM_FOLDER_VARIABLE);
-    if (!fromEnvironment.isEmpty()) return {QDir::cleanPath(fromEnvironment)};
+    if (!fromEnvironment.isEmpty()) return {QDir::cleanPath(QDir(fromEnvironment).absolutePath()), true};
 
     const QDir executableFolder(QCoreApplication::applicationDirPath());
     if (executableFolder.exists(QStringLiteral("Mnemos")) || executableFolder.exists(QStringLiteral("Menus")))
@@ -15,12 +15,6 @@ ProgramFolder findProgramFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return {QDir::cleanPath(data)};
-}
-
-QString requestedProgramFolder() {
-    const QString fromEnvironment = qEnvironmentVariable(PROGRAM_FOLDER_VARIABLE);
-    if (fromEnvironment.isEmpty()) return {};
-    return QDir::cleanPath(QDir(fromEnvironment).absolutePath());
 }
 
 QString programFilePath() {

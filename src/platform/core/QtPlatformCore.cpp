@@ -83,7 +83,7 @@ bool holderKnown(const QLockFile& lock) {
 
 QtPlatformCore::QtPlatformCore(ProgramFolder dossier)
     : dossier_(std::move(dossier)), random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())),
-      registry_(DesktopPlaces::ofThisSession()) {}
+      registry_(DesktopPlaces::ofThisSession(dossier_)) {}
 
 QtPlatformCore::~QtPlatformCore() = default;
 

@@ -37,6 +37,15 @@ void TestProgramFolder::variableDEnvironnement() {
     QCOMPARE(found.path, QDir::cleanPath(dir.path()));
     QCOMPARE(found.memoFolder(), QDir::cleanPath(dir.path()) + "/Mnemos");
     QCOMPARE(found.launcherFolder(), QDir::cleanPath(dir.path()) + "/Menus");
+    QVERIFY(found.requested);
+
+    // A relative name is taken from where the program was started, once.
+    const QString ici = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    qputenv("PENSOIR_DIR", "memos");
+    const QString relatif = findProgramFolder().path;
+    QDir::setCurrent(ici);
+    QCOMPARE(relatif, QDir::cleanPath(dir.path()) + "/memos");
 }
 
 void TestProgramFolder::installationPortable_data() {
@@ -50,9 +59,10 @@ void TestProgramFolder::installationPortable() {
     qunsetenv("PENSOIR_DIR");
     QDir executable(QCoreApplication::applicationDirPath());
     QVERIFY(executable.mkdir(sousDossier));
-    const QString found = findProgramFolder().path;
+    const ProgramFolder found = findProgramFolder();
     executable.rmdir(sousDossier);
-    QCOMPARE(found, executable.absolutePath());
+    QCOMPARE(found.path, executable.absolutePath());
+    QVERIFY(!found.requested);
 }
 
 void TestProgramFolder::dossierDeDonnees() {

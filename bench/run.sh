@@ -32,7 +32,7 @@ while [ $# -gt 0 ]; do
 done
 
 # What the measurement needs, from Debian's packages.
-needed=(xvfb openbox trayer xpad libxcb1-dev)
+needed=(xvfb openbox trayer xpad xdotool libxcb1-dev)
 missing=()
 for package in "${needed[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
@@ -171,7 +171,8 @@ empty_run() {
     stop_desktop
 }
 
-# Idle: the default folder under openbox (one memo gets the focus), then left alone.
+# Idle: the default folder under openbox, one memo clicked as a user would (its caret blinks until 10 s
+# without a key or click), then left alone.
 idle_run() { # folder tag
     start_desktop 1
     local result
@@ -179,6 +180,7 @@ idle_run() { # folder tag
         "$TOOLS/attente_fenetres" pensoir "$OPEN" 48 120 "$WORK/$2.log" -- "$PENSOIR")
     local pid=${result##* }
     PIDS+=("$pid")
+    focus_a_memo "$pid"
     sleep "$IDLE_WARMUP"
     local cpu0 wake0
     cpu0=$(cpu_ms "$pid") wake0=$(wakeups "$pid")
@@ -189,6 +191,20 @@ idle_run() { # folder tag
     record "$2.main_wakeups" "$((wake1 - wake0))"
     stop_program "$pid"
     stop_desktop
+}
+
+# Clicks into the middle of one of the program's memo windows (not its tray icon) and waits until that
+# window has the focus.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+focus_a_memo() { # pid
+    local id memo= WINDOW X Y WIDTH HEIGHT SCREEN
+    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" -ge 100 ] && { memo=$id; break; }
+    done
+    [ -n "$memo" ] || { echo "no memo window to click" >&2; exit 1; }
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    wait_until 100 has_focus "$memo" || { echo "the memo clicked did not take the focus" >&2; exit 1; }
 }
 
 # Median and spread of a figure's runs: "median [lowest-highest]".

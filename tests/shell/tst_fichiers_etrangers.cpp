@@ -1,6 +1,7 @@
 // Files the program finds in a state it did not leave them in: a picture it cannot open, what crashed
 // saves left aside, a title of any length, a record another running copy rewrote.
 #include "FakePlatform.h"
+#include "FicheDeTest.h"
 #include "TestFolder.h"
 
 #include "dialogs/FrmSaisie.h"
@@ -232,23 +233,11 @@ private slots:
 private:
     void écrire(const QString& nom, const QString& titre, const QString& texte = {},
                 const QString& message = {}, const QString& motDePasse = {}) {
-        Fiche_Mnémo fiche;
+        Fiche_Mnémo fiche =
+            ficheDeTest(titre, texte.isEmpty() ? QStringLiteral("texte de ") + titre.left(20) : texte, true);
         fiche.MdP = motDePasse;
-        fiche.Titre = titre;
         fiche.Message = message;
         fiche.Alarme = !message.isEmpty();
-        fiche.Texte = texte.isEmpty() ? QStringLiteral("texte de ") + titre.left(20) : texte;
-        fiche.Ouvert = true;
-        fiche.Heure = QStringLiteral("12:00");
-        fiche.PRG = QStringLiteral("PRG à lancer");
-        fiche.Gauche = 1500;
-        fiche.Haut = 1500;
-        fiche.Hauteur = 4500;
-        fiche.Largeur = 4000;
-        fiche.Couleur = 0x00C0FFFF;
-        fiche.Police = QStringLiteral("DejaVu Sans");
-        fiche.Taille = 10;
-        fiche.Icône = 3;
         QVERIFY(Écrire_Mnémo(*plateforme_, dossier_->memos(), nom, fiche, QImage()).ok());
     }
     QList<Mnemo*> ouvertes() const {

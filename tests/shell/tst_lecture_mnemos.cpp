@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "FicheDeTest.h"
 #include "TestFolder.h"
 
 #include "dialogs/FrmSaisie.h"
@@ -119,23 +120,9 @@ void TestLectureMnemos::écrire(const QString& nom, const Fiche_Mnémo& fiche) {
 
 Fiche_Mnémo TestLectureMnemos::ficheDeTest(const QString& titre, bool ouvert, bool alarme,
                                            const QString& motDePasse) {
-    Fiche_Mnémo fiche;
-    fiche.Titre = titre;
-    fiche.Texte = QStringLiteral("texte de ") + titre + QStringLiteral("\nsuite");
-    fiche.Ouvert = ouvert;
-    fiche.Fermé = !ouvert;
+    Fiche_Mnémo fiche =
+        ::ficheDeTest(titre, QStringLiteral("texte de ") + titre + QStringLiteral("\nsuite"), ouvert);
     fiche.Alarme = alarme;
-    fiche.Heure = QStringLiteral("12:00");
-    fiche.Jour = QStringLiteral("__\\__\\____");
-    fiche.PRG = QStringLiteral("PRG à lancer");
-    fiche.Gauche = 1500;
-    fiche.Haut = 1500;
-    fiche.Hauteur = 4500;
-    fiche.Largeur = 4000;
-    fiche.Couleur = 0x00C0FFFF;
-    fiche.Police = QStringLiteral("DejaVu Sans");
-    fiche.Taille = 10;
-    fiche.Icône = 3;
     fiche.MdP = motDePasse;
     return fiche;
 }

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "FicheDeTest.h"
 #include "TestFolder.h"
 
 #include "dialogs/FrmSaisie.h"
@@ -20,22 +21,8 @@ const QString FERMÉ = QStringLiteral("02122026_00002");   // saved, closed, wit
 const QString NOUVEAU = QStringLiteral("03122026_00003"); // never saved
 
 Fiche_Mnémo fiche(const QString& titre, const QString& texte, bool ouvert, bool alarme = false) {
-    Fiche_Mnémo f;
-    f.Titre = titre;
-    f.Texte = texte;
-    f.Ouvert = ouvert;
-    f.Fermé = !ouvert;
+    Fiche_Mnémo f = ficheDeTest(titre, texte, ouvert);
     f.Alarme = alarme;
-    f.Heure = QStringLiteral("12:00");
-    f.Jour = QStringLiteral("__\\__\\____");
-    f.PRG = QStringLiteral("PRG à lancer");
-    f.Gauche = 1500;
-    f.Haut = 1500;
-    f.Hauteur = 4500;
-    f.Largeur = 4000;
-    f.Couleur = 0x00C0FFFF;
-    f.Police = QStringLiteral("DejaVu Sans");
-    f.Taille = 10;
     return f;
 }
 

@@ -21,7 +21,7 @@ start_desktop
 # finds its shared caches out of date, rewrites them with the false times, and the next program to start
 # without them spends seconds scanning fonts again.
 LD_PRELOAD=$FAKETIME_LIB FAKETIME="@2026-12-08 10:29:55" NO_FAKE_STAT=1 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 window_is_gone 'Rappel' || fail "the memo, always closed, was opened"
 window_is_gone '10:30' || fail "the alarm rang before its minute"
 

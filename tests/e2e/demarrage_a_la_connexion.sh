@@ -9,7 +9,7 @@ entry="$XDG_CONFIG_HOME/autostart/pensoir.desktop"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
 # The third button of the column (30, 810 twips; 121 × 25 pixels at 96 dpi).
 click_start_at_login() {

@@ -5,7 +5,7 @@ source "$(dirname "$0")/desktop.sh"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 window_is_gone '      Pensoir' || fail "the main window should start hidden"
 
 click_tray 1
@@ -20,7 +20,7 @@ second_pid=$PENSOIR_PID
 box=$(find_window_of "$second_pid" 'Pensoir' 10) || fail "the second copy showed no warning"
 [ -n "$box" ] || fail "the second copy showed no warning"
 xdotool windowactivate --sync "$box" key Return
-wait_until 10 tray_is_embedded "$second_pid" || fail "the second copy should carry on with its tray icon"
+wait_tray_icon "$second_pid" || fail "the second copy should carry on with its tray icon"
 kill "$second_pid"
 wait_exit "$second_pid" 10 || fail "the second copy did not end"
 second_icon_gone() { ! tray_is_embedded "$second_pid"; }

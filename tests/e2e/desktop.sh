@@ -110,11 +110,21 @@ tray_icon_centre() { # [pid]
     echo "$((x + w / 2)) $((y + h / 2))"
 }
 
-tray_is_embedded() { tray_icon_centre "$@" >/dev/null; }
+tray_is_embedded() { tray_icon_centre "$@" >/dev/null 2>&1; }
+
+# Waits until the program (or the process given) has its icon in the tray: the program has started. The
+# bound leaves room for a machine that is busy with other work.
+wait_tray_icon() { # [pid]
+    wait_until 30 tray_is_embedded "$@"
+}
 
 click_tray() { # button
-    local centre
-    centre=$(tray_icon_centre) || fail "no tray icon"
+    local centre deadline=$((SECONDS + 10))
+    # The window tree can change while it is read (a box closing) and read as nothing: read again.
+    until centre=$(tray_icon_centre 2>/dev/null); do
+        [ "$SECONDS" -lt "$deadline" ] || fail "no tray icon"
+        sleep 0.1
+    done
     # shellcheck disable=SC2086
     xdotool mousemove $centre click "$1"
 }
@@ -228,6 +238,20 @@ wait_exit() { # pid seconds
     done
     EXIT_CODE=0
     wait "$1" || EXIT_CODE=$?
+}
+
+# "Créer un nouveau Mnémo", the third entry of the tray menu; leaves the new window's id in MEMO.
+new_memo() {
+    tray_menu_choose 3
+    MEMO=$(find_window 'Mnémo du .*' 10) && [ -n "$MEMO" ] || fail "no new memo window"
+}
+
+# Clicks into a memo's text and waits until its window has the keyboard, so that keys typed next go there.
+click_into_text() { # window
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + 150)) $((Y + 150)) click 1
+    wait_focus "$1" || fail "the memo window did not get the focus"
 }
 
 # Quits from the tray menu ("&Quitter" is its second entry) and checks the program ends with code 0.

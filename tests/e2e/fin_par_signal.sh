@@ -5,25 +5,20 @@ source "$(dirname "$0")/desktop.sh"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
 # Types into the memo window at the end of its text, and waits until the program has read every key: its
 # recovery copy, written a few seconds after the last change, then holds the whole text.
 type_into_memo() { # window text
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + 150)) $((Y + 150)) click 1
-    wait_focus "$1" || fail "the memo window did not get the focus"
+    click_into_text "$1"
     xdotool key ctrl+End
     xdotool type --delay 20 "$2"
     copy_holds() { grep -qF "$1" "$PENSOIR_DIR"/Mnemos/Recuperation/*.PSL 2>/dev/null; }
     wait_until 15 copy_holds "$2" || fail "no recovery copy holds: $2"
 }
 
-# "Créer un nouveau Mnémo" is the third entry of the tray menu.
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-[ -n "$memo" ] || fail "no new memo window"
+new_memo
+memo=$MEMO
 type_into_memo "$memo" "Tapé avant SIGTERM"
 
 kill -TERM "$PENSOIR_PID"
@@ -35,7 +30,7 @@ compgen -G "$PENSOIR_DIR/Mnemos/Recuperation/*.PSL" >/dev/null && fail "the reco
 
 # The memo, marked always open, comes back; more text, then SIGHUP.
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded after restart"
+wait_tray_icon || fail "the tray icon was not embedded after restart"
 memo=$(find_window '______________________' 10) || fail "the memo did not reopen"
 [ -n "$memo" ] || fail "the memo did not reopen"
 # Shown first, then put where its record says (Gauche and Haut, lines 12 and 13, in twips): only there can

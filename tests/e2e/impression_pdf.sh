@@ -9,20 +9,18 @@ command -v pdftotext >/dev/null || fail "missing tool: pdftotext (install the e2
 export CUPS_SERVER="$E2E_TMP/no-cups-here.sock"
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-[ -n "$memo" ] || fail "no new memo window"
-eval "$(xdotool getwindowgeometry --shell "$memo")"
-xdotool mousemove $((X + 150)) $((Y + 150)) click 1
-wait_focus "$memo" || fail "the memo window did not get the focus"
+new_memo
+memo=$MEMO
+click_into_text "$memo"
 xdotool type --delay 20 "Crème glacée"
 xdotool key Return
 xdotool type --delay 20 "deuxième ligne"
 
 # The memo's popup menu from its icon: "Imprimer ce Mnémo" is its second entry, "Mode texte" the first
 # of that submenu.
+eval "$(xdotool getwindowgeometry --shell "$memo")"
 xdotool mousemove $((X + 3 + 4 + 16)) $((Y + 3 + 15 + 26 + 16)) click 3
 menu=$(wait_popup_menu) || fail "no popup menu on the memo's icon"
 pointer_beside "$menu"

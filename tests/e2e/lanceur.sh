@@ -25,7 +25,7 @@ printf '"1 - premier.sh"\r\n"%s"\r\n"2 - &second, avec virgule"\r\n"%s"\r\n' \
 start_desktop
 # No Wayland compositor listens there: only the program's own choice of X11 brings its tray icon.
 WAYLAND_DISPLAY=wayland-pensoir-e2e QT_QPA_PLATFORM= start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
 # &Masquer, &Quitter, Créer…, Afficher…, then the launcher entries: the second one is sixth.
 tray_menu_choose 6

@@ -16,7 +16,7 @@ printf '%s\r\n' "${lines[@]}" >"$PENSOIR_DIR/Mnemos/01122026_00001.PSL"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 memo=$(find_window_of "$PENSOIR_PID" 'Rappel' 10) || fail "the memo did not open"
 [ -n "$memo" ] || fail "the memo did not open"
 

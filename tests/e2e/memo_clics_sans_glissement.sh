@@ -6,12 +6,11 @@ source "$(dirname "$0")/desktop.sh"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
 # A new memo starts in move mode, with its caption bar.
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-[ -n "$memo" ] || fail "no new memo window"
+new_memo
+memo=$MEMO
 eval "$(xdotool getwindowgeometry --shell "$memo")"
 before="$X $Y $WIDTH $HEIGHT"
 

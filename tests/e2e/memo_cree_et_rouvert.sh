@@ -4,23 +4,19 @@ source "$(dirname "$0")/desktop.sh"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
-# "Créer un nouveau Mnémo" is the third entry of the tray menu.
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-[ -n "$memo" ] || fail "no new memo window"
-eval "$(xdotool getwindowgeometry --shell "$memo")"
-
-# A click in the text box, then the text, once the window has the keyboard.
-xdotool mousemove $((X + 150)) $((Y + 150)) click 1
-wait_focus "$memo" || fail "the memo window did not get the focus"
+# "Créer un nouveau Mnémo", a click in the text box, then the text once the window has the keyboard.
+new_memo
+memo=$MEMO
+click_into_text "$memo"
 xdotool type --delay 20 "Bonjour Pensoir"
 xdotool key Return
 xdotool type --delay 20 "deuxième ligne"
 
 # Right button on the memo icon (under the caption bar, 4 × 26 pixels into the client area): the popup
 # menu, whose first entry saves.
+eval "$(xdotool getwindowgeometry --shell "$memo")"
 popup_menu_choose 1 xdotool mousemove $((X + 3 + 4 + 16)) $((Y + 3 + 15 + 26 + 16)) click 3
 
 # Written aside and renamed: once the end marker is there the record is whole.
@@ -38,7 +34,7 @@ quit_from_tray
 
 # At the next start the memo, marked always open, is back with its text.
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded after restart"
+wait_tray_icon || fail "the tray icon was not embedded after restart"
 find_window '______________________' 10 >/dev/null || fail "the memo did not reopen"
 quit_from_tray
 echo ok

@@ -5,7 +5,7 @@ source "$(dirname "$0")/desktop.sh"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
 # A left click on the tray icon shows the main window.
 click_tray 1
@@ -14,9 +14,8 @@ main=$(find_window ' *Pensoir' 10) || fail "the main window did not show"
 wait_focus "$main" || fail "the main window did not get the focus"
 
 # "Créer un nouveau Mnémo": typing goes into the memo's text without a click.
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-[ -n "$memo" ] || fail "no new memo window"
+new_memo
+memo=$MEMO
 wait_focus "$memo" || fail "the new memo did not take the keyboard (focus on $(xdotool getwindowfocus))"
 xdotool type --delay 20 "Bonjour"
 find_window ' *Pensoir' 1 >/dev/null || fail "the main window went away"

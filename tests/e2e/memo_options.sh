@@ -6,7 +6,7 @@ source "$(dirname "$0")/desktop.sh"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
 memo_windows() { xdotool search --onlyvisible --name '^Mnémo du ' 2>/dev/null | sort; }
 count_is() { [ "$(memo_windows | wc -l)" -eq "$1" ]; }

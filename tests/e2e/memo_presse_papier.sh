@@ -8,7 +8,7 @@ command -v identify >/dev/null || fail "missing tool: identify (install the e2e 
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
 # The clipboard entries close the memo's popup menu: counted from its end, whatever comes above them.
 # (Up from no entry starts at the last one.)
@@ -26,15 +26,13 @@ memo_menu_choose_from_end() { # n
 clipboard_text() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
 clipboard_is() { [ "$(clipboard_text)" = "$1" ]; }
 
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-[ -n "$memo" ] || fail "no new memo window"
+new_memo
+memo=$MEMO
 eval "$(xdotool getwindowgeometry --shell "$memo")"
 # The memo icon, under the caption bar: 4 × 26 pixels into the client area.
 icon_x=$((X + 3 + 4 + 16)) icon_y=$((Y + 3 + 15 + 26 + 16))
 
-xdotool mousemove $((X + 150)) $((Y + 150)) click 1
-wait_focus "$memo" || fail "the memo window did not get the focus"
+click_into_text "$memo"
 xdotool type --delay 20 "Bonjour presse-papier"
 
 # "Copier" with no selection: the whole text, for any program to read.

@@ -5,14 +5,11 @@ source "$(dirname "$0")/desktop.sh"
 
 start_desktop
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-[ -n "$memo" ] || fail "no new memo window"
-eval "$(xdotool getwindowgeometry --shell "$memo")"
-xdotool mousemove $((X + 150)) $((Y + 150)) click 1
-wait_focus "$memo" || fail "the memo window did not get the focus"
+new_memo
+memo=$MEMO
+click_into_text "$memo"
 xdotool type --delay 20 "Sauvé par la copie"
 
 copy_holds() { grep -qF "Sauvé par la copie" "$PENSOIR_DIR"/Mnemos/Recuperation/*.PSL 2>/dev/null; }
@@ -33,7 +30,7 @@ xdotool key Return
 
 memo=$(find_window '______________________' 10) || fail "the recovered memo did not open"
 [ -n "$memo" ] || fail "the recovered memo did not open"
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded after restart"
+wait_tray_icon || fail "the tray icon was not embedded after restart"
 
 # Modified: quitting asks whether to save it; Oui writes the recovered text.
 tray_menu_choose 2

@@ -18,7 +18,7 @@ printf '%s\r\n' "${lines[@]}" >"$PENSOIR_DIR/Mnemos/01122026_00001.PSL"
 
 start_desktop
 LD_PRELOAD=$FAKETIME_LIB FAKETIME="@2026-12-08 10:29:55" NO_FAKE_STAT=1 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
+wait_tray_icon || fail "the tray icon was not embedded"
 memo=$(find_window_of "$PENSOIR_PID" 'T{200}…' 20) || fail "no memo window named by its title's first letters"
 [ -n "$memo" ] || fail "no memo window named by its title's first letters"
 

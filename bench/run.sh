@@ -193,9 +193,9 @@ idle_run() { # folder tag
     stop_desktop
 }
 
-# Clicks into the middle of one of the program's memo windows (not its tray icon) and waits until that
-# window has the focus.
-has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+# Clicks into the middle of one of the program's memo windows (not its tray icon) and waits until one of
+# its windows has the focus (memos overlap: the click may land on another one).
+program_has_focus() { [ "$(xdotool getwindowpid "$(xdotool getwindowfocus 2>/dev/null)" 2>/dev/null)" = "$1" ]; }
 focus_a_memo() { # pid
     local id memo= WINDOW X Y WIDTH HEIGHT SCREEN
     for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
@@ -204,7 +204,7 @@ focus_a_memo() { # pid
     done
     [ -n "$memo" ] || { echo "no memo window to click" >&2; exit 1; }
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-    wait_until 100 has_focus "$memo" || { echo "the memo clicked did not take the focus" >&2; exit 1; }
+    wait_until 100 program_has_focus "$1" || { echo "no memo took the focus from the click" >&2; exit 1; }
 }
 
 # Median and spread of a figure's runs: "median [lowest-highest]".

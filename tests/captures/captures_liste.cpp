@@ -3,6 +3,7 @@
 
 #include "DossierDesCaptures.h"
 #include "FakePlatform.h"
+#include "FicheDeTest.h"
 #include "TestFolder.h"
 
 #include "platform/widgets/MessageBoxes.h"
@@ -34,20 +35,9 @@ void CapturesListe::captures() {
         {"08122026_00004", "Numéros utiles", true},
     };
     for (const auto& m : mnémos) {
-        Fiche_Mnémo fiche;
-        fiche.Titre = QString::fromUtf8(m.titre);
-        fiche.Texte = QStringLiteral("…");
-        fiche.Ouvert = m.ouvert;
-        fiche.Fermé = !m.ouvert;
+        Fiche_Mnémo fiche = ficheDeTest(QString::fromUtf8(m.titre), QStringLiteral("…"), m.ouvert);
         fiche.Heure = QStringLiteral("__:__");
-        fiche.Jour = QStringLiteral("__\\__\\____");
-        fiche.Gauche = fiche.Haut = 1500;
-        fiche.Hauteur = 4500;
-        fiche.Largeur = 4000;
         fiche.Couleur = 0x0080FFFF;
-        fiche.Police = QStringLiteral("DejaVu Sans");
-        fiche.Taille = 10;
-        fiche.Icône = 3;
         QVERIFY(Écrire_Mnémo(plateforme, dossierProgramme.folder().memoFolder(), QString::fromLatin1(m.nom),
                              fiche, QImage())
                     .ok());

@@ -16,9 +16,9 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --tests
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build --target pensoir pensoir_captures
+cmake --build build --target pensoir guetteur pensoir_captures
 
-export PENSOIR_BIN=$PWD/build/src/pensoir E2E_SHOT_DIR=$folder
+export PENSOIR_BIN=$PWD/build/src/pensoir PENSOIR_GUETTEUR=$PWD/build/tests/e2e/guetteur E2E_SHOT_DIR=$folder
 source tests/e2e/desktop.sh
 start_desktop
 xsetroot -solid '#3a6e8f'
@@ -32,12 +32,9 @@ done
 
 # The program itself: a memo with some text, then the tray menu over it.
 start_pensoir
-wait_until 10 tray_is_embedded || fail "the tray icon was not embedded"
-tray_menu_choose 3
-memo=$(find_window 'Mnémo du .*' 10) || fail "no new memo window"
-eval "$(xdotool getwindowgeometry --shell "$memo")"
-xdotool mousemove $((X + 150)) $((Y + 150)) click 1
-wait_focus "$memo" || fail "the memo window did not get the focus"
+wait_tray_icon || fail "the tray icon was not embedded"
+new_memo
+click_into_text "$MEMO"
 # Of the accented letters, only those the desktop has keys for (see start_desktop).
 for line in "Courses de la semaine :" "pain, fromage," "clémentines."; do
     xdotool type --delay 10 "$line"

@@ -11,7 +11,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n li
 case "${1:-}" in
 --tests)
     packages+=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox trayer imagemagick poppler-utils
-        faketime fonts-dejavu-core locales desktop-file-utils appstream dpkg-dev xclip)
+        faketime fonts-dejavu-core locales desktop-file-utils appstream dpkg-dev xclip libxcb1-dev
+        libxcb-xfixes0-dev libxcb-damage0-dev)
     ;;
 --fuzz)
     packages+=(clang libclang-rt-14-dev)

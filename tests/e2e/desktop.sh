@@ -5,16 +5,20 @@
 #
 # No step sleeps for a set time to let the program catch up: each one waits, with a bound, for what it
 # needs (a window, the focus, a popup menu, a whole file) and fails with a message when it never comes.
+# Between two looks a wait blocks until the watcher (guetteur.cpp) tells of a change on the X server or
+# in the test's folder.
 set -euo pipefail
 
 : "${PENSOIR_BIN:?PENSOIR_BIN must name the pensoir executable}"
+: "${PENSOIR_GUETTEUR:?PENSOIR_GUETTEUR must name the watcher of the journeys (target guetteur)}"
 for tool in Xvfb xmodmap openbox trayer xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (install the e2e packages)" >&2; exit 1; }
 done
 locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$' || { echo "the fr_FR.UTF-8 locale is missing" >&2; exit 1; }
 
 E2E_TMP=$(mktemp -d)
-E2E_PIDS=()
+E2E_PIDS=()     # everything the test started, killed at its end
+E2E_STARTERS=() # the shells that wait for each start of the program
 export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
 mkdir -p "$HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
@@ -28,9 +32,10 @@ cleanup() {
         echo "program log:" >&2
         cat "$E2E_TMP/pensoir.log" >&2 2>/dev/null || true
     fi
-    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    sleep 0.2
+    # Nothing outlives the test: killed outright, then collected, the shells that waited for the program
+    # included, before their folder goes.
     for pid in "${E2E_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    wait "${E2E_PIDS[@]}" "${E2E_STARTERS[@]}" 2>/dev/null || true
     rm -rf "$E2E_TMP"
     exit "$status"
 }
@@ -38,26 +43,40 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Microseconds since the epoch (the variable's decimal mark follows the locale).
+now_us() { echo $((10#${EPOCHREALTIME//[!0-9]/})); }
+
+# Runs the command until it succeeds, for at most the given seconds; between two runs, blocks until the
+# watcher reports a change (a byte left from an earlier change only makes it look once more).
 wait_until() { # seconds, command...
-    local limit=$1; shift
-    local deadline=$((SECONDS + limit))
+    # The command runs inside: names of its own that no caller's variable is hidden by.
+    local wait_deadline=$(($(now_us) + $1 * 1000000)) wait_left wait_seconds wait_byte
+    shift
     until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
+        wait_left=$((wait_deadline - $(now_us)))
+        [ "$wait_left" -gt 0 ] || return 1
+        printf -v wait_seconds '%d.%06d' $((wait_left / 1000000)) $((wait_left % 1000000))
+        read -r -N 1 -t "$wait_seconds" -u "$E2E_CHANGES" wait_byte || true
     done
 }
 
 tray_host_is_up() { grep -q '("panel" "trayer")' <<<"$(xwininfo -root -tree 2>/dev/null)"; }
 
 start_desktop() {
-    exec 3>"$E2E_TMP/display"
+    local display number ready
+    # Pipes opened for reading and writing: opening them waits for nobody, and they never read as ended.
+    mkfifo "$E2E_TMP/display" "$E2E_TMP/changes"
+    exec {display}<>"$E2E_TMP/display" {E2E_CHANGES}<>"$E2E_TMP/changes"
     # -noreset: the server would otherwise start afresh, keymap included, each time its last client
-    # leaves, as xmodmap does below.
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
+    # leaves, as xmodmap does below. It writes its display number once it takes connections.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset 3>&"$display" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
-    exec 3>&-
-    wait_until 10 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    read -r -t 10 -u "$display" number || fail "Xvfb did not start"
+    exec {display}<&-
+    export DISPLAY=":$number"
+    "$PENSOIR_GUETTEUR" "$E2E_TMP/changes" "$E2E_TMP" &
+    E2E_PIDS+=($!)
+    read -r -N 1 -t 10 -u "$E2E_CHANGES" ready || fail "the watcher did not start"
     # Letters missing from Xvfb's US keymap get keys of their own: xdotool would otherwise map a spare
     # key for an instant, and a busy program reads the key after it is gone. Before the window manager
     # and the tray host, which read the keymap when they start.
@@ -76,8 +95,21 @@ start_desktop() {
 start_pensoir() {
     export PENSOIR_DIR="${PENSOIR_DIR:-$E2E_TMP/pensoir}"
     mkdir -p "$PENSOIR_DIR"
-    "$PENSOIR_BIN" >>"$E2E_TMP/pensoir.log" 2>&1 &
-    PENSOIR_PID=$!
+    local started
+    # A shell of its own waits for the program and puts its exit code, whole, in fin.PID, where wait_exit
+    # finds it.
+    exec {started}< <(
+        "$PENSOIR_BIN" >>"$E2E_TMP/pensoir.log" 2>&1 &
+        program=$!
+        echo "$program"
+        exec >/dev/null
+        code=0
+        wait "$program" || code=$?
+        echo "$code" >"$E2E_TMP/fin.$program.tmp" && mv "$E2E_TMP/fin.$program.tmp" "$E2E_TMP/fin.$program"
+    )
+    E2E_STARTERS+=($!)
+    read -r -t 10 -u "$started" PENSOIR_PID || fail "the program did not start"
+    exec {started}<&-
     E2E_PIDS+=("$PENSOIR_PID")
 }
 
@@ -118,26 +150,30 @@ wait_tray_icon() { # [pid]
     wait_until 30 tray_is_embedded "$@"
 }
 
+# The window tree can change while it is read (a box closing) and read as nothing: looked at again.
+tray_centre_known() { TRAY_CENTRE=$(tray_icon_centre 2>/dev/null); }
+
 click_tray() { # button
-    local centre deadline=$((SECONDS + 10))
-    # The window tree can change while it is read (a box closing) and read as nothing: read again.
-    until centre=$(tray_icon_centre 2>/dev/null); do
-        [ "$SECONDS" -lt "$deadline" ] || fail "no tray icon"
-        sleep 0.1
-    done
+    wait_until 10 tray_centre_known || fail "no tray icon"
     # shellcheck disable=SC2086
-    xdotool mousemove $centre click "$1"
+    xdotool mousemove $TRAY_CENTRE click "$1"
+}
+
+# Leaves in FOUND the first visible window that xdotool search finds with the given options.
+window_found() { # search options...
+    FOUND=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
+    [ -n "$FOUND" ]
 }
 
 # Visible window whose title matches the regular expression exactly; prints its id.
 find_window() { # title-regex [seconds]
-    timeout "${2:-5}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+    wait_until "${2:-5}" window_found --name "^$1\$" && echo "$FOUND"
 }
 
 # Visible window of one process whose title matches exactly; prints its id. (--all: without it xdotool
 # takes a window that meets either condition.)
 find_window_of() { # pid title-regex [seconds]
-    timeout "${3:-5}" xdotool search --sync --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1
+    wait_until "${3:-5}" window_found --all --pid "$1" --name "^$2\$" && echo "$FOUND"
 }
 
 window_is_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
@@ -180,26 +216,18 @@ wait_focus() { # window [seconds]
     wait_until "${2:-10}" has_focus "$1"
 }
 
+# Whether a file matching the pattern is there and whole, leaving its path in FOUND. Whole: it ends with
+# the given bytes; without them, it is not empty, which suits only a file put in place by a rename.
+file_complete() { # pattern [last-bytes]
+    FOUND=$(compgen -G "$1" | head -n 1 || true)
+    [ -n "$FOUND" ] && [ -s "$FOUND" ] || return 1
+    [ -z "${2:-}" ] || cmp -s <(tail -c "$(printf '%s' "$2" | wc -c)" "$FOUND") <(printf '%s' "$2")
+}
+
 # Waits until a file matching the path (a glob pattern is allowed) is there and whole, and prints its
-# path. Whole: it ends with the given bytes; without them, it is not empty and its size holds between
-# two looks, which only suits a file written in one go or put in place by a rename.
+# path.
 wait_file_complete() { # path [seconds] [last-bytes]
-    local pattern=$1 ending=${3:-} deadline=$((SECONDS + ${2:-10})) path size previous=
-    while :; do
-        path=$(compgen -G "$pattern" | head -n 1 || true)
-        if [ -n "$path" ] && [ -s "$path" ]; then
-            size=$(stat -c %s "$path")
-            if [ -n "$ending" ]; then
-                cmp -s <(tail -c "$(printf '%s' "$ending" | wc -c)" "$path") <(printf '%s' "$ending") && break
-            elif [ "$size" = "$previous" ]; then
-                break
-            fi
-            previous=$size
-        fi
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-    echo "$path"
+    wait_until "${2:-10}" file_complete "$1" "${3:-}" && echo "$FOUND"
 }
 
 # Moves the pointer beside a window, off it: over a menu it would select the entry below it.
@@ -228,16 +256,10 @@ tray_menu_choose() { # n
     popup_menu_choose "$1" click_tray 3
 }
 
-# Waits for a program started here to end, and leaves its exit code in EXIT_CODE. It must run in this
-# shell, not in $(...): only the parent can collect the code.
+# Waits for a start of the program to end, and leaves its exit code in EXIT_CODE.
 wait_exit() { # pid seconds
-    local deadline=$((SECONDS + $2))
-    while kill -0 "$1" 2>/dev/null && ! grep -q '^Z' <<<"$(ps -o stat= -p "$1" 2>/dev/null)"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-    EXIT_CODE=0
-    wait "$1" || EXIT_CODE=$?
+    wait_until "$2" test -e "$E2E_TMP/fin.$1" || return 1
+    EXIT_CODE=$(<"$E2E_TMP/fin.$1")
 }
 
 # "Créer un nouveau Mnémo", the third entry of the tray menu; leaves the new window's id in MEMO.

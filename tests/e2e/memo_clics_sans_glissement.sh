@@ -56,17 +56,20 @@ if [ ${#faults[@]} -gt 0 ]; then
 fi
 
 # A real drag still moves the window: left button held, pointer carried, released. The window manager
-# takes the move over once the drag distance is passed, and follows the pointer's later moves.
+# takes the move over once the drag distance is passed, and follows the pointer's later moves: the
+# pointer goes on a few pixels at a time until the window has moved.
 xdotool mousemove "$bar_x" "$bar_y" mousedown 1
-step=0
-dragged() {
-    step=$((step + 4))
-    xdotool mousemove $((bar_x + 5 + step)) $((bar_y + 5 + step))
+moved() {
     eval "$(xdotool getwindowgeometry --shell "$memo")"
     [ "$X $Y" != "${before% * *}" ]
 }
-wait_until 10 dragged || { xdotool mouseup 1; fail "a drag on the caption bar did not move the memo"; }
+dragged=
+for step in $(seq 9 4 129); do
+    xdotool mousemove $((bar_x + step)) $((bar_y + step))
+    if wait_until 1 moved; then dragged=1; break; fi
+done
 xdotool mouseup 1
+[ -n "$dragged" ] || fail "a drag on the caption bar did not move the memo"
 
 quit_from_tray
 echo ok

@@ -241,10 +241,15 @@ pointer_beside() { # window
 # Opens the program's popup menu with the given command (a right click) and chooses the entry at
 # position n (1 = first) with the keyboard; returns once the menu is gone.
 popup_menu_choose() { # n command...
-    local n=$1 i menu
+    local n=$1 i attempt menu=
     shift
-    "$@"
-    menu=$(wait_popup_menu) || fail "no popup menu after: $*"
+    # A click that opens nothing (seen now and then on a busy desktop, the first one on the tray icon
+    # after start-up) is given again.
+    for attempt in 1 2 3; do
+        "$@"
+        menu=$(wait_popup_menu 5) && break
+    done
+    [ -n "$menu" ] || fail "no popup menu after: $*"
     pointer_beside "$menu"
     for ((i = 0; i < n; i++)); do xdotool key Down; done
     xdotool key Return

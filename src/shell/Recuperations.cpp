@@ -23,7 +23,7 @@ void FrmUtilitaires::Reprendre_Récupérations() {
             .arg(copies.size()),
         MessageButtons::YesNo, MessageIcon::Question, titreApplication());
     // Ended while asked: nobody said no, and the copies are offered again at the next start.
-    if (terminé_) return;
+    if (contexte.Fin_De_Session) return;
     if (réponse != vbYes) {
         for (const Récupération& copie : copies)
             Écarter_Récupération(dossier, copie.nom, plateforme.now());

@@ -10,8 +10,8 @@ Fiche_Mnémo Lire_Fiche(const QString& dossierMnémos, const QString& nom, qint1
     Fiche_Mnémo fiche;
     const QString chemin = Chemin_Mnémo(dossierMnémos, nom, EXTENSION_FICHE);
     const bool valide = Nom_Mnémo_Valide(nom);
-    const bool lu =
-        valide && readFileStart(chemin, empreinte ? OCTETS_EMPREINTE : LIMITE_FICHIER_FICHE, octets);
+    // One byte past the limit, for the fingerprint; the record itself is read up to the limit.
+    const bool lu = valide && readFileStart(chemin, OCTETS_EMPREINTE, octets);
     if (lu)
         fiche = Analyser_Fiche(octets.size() > LIMITE_FICHIER_FICHE ? octets.first(LIMITE_FICHIER_FICHE)
                                                                     : octets);

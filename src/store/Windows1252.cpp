@@ -37,6 +37,18 @@ constexpr bool estSonPropreCode(char32_t character) {
     return character < 0x80 || (character >= 0xA0 && character <= 0xFF);
 }
 
+// The character that starts at lu, a pair of surrogates read as one (a lone half stays itself); lu moves
+// past it.
+char32_t lireCaractère(const QChar*& lu, const QChar* fin) {
+    char32_t character = lu->unicode();
+    if (lu->isHighSurrogate() && lu + 1 != fin && lu[1].isLowSurrogate()) {
+        character = QChar::surrogateToUcs4(lu[0], lu[1]);
+        ++lu;
+    }
+    ++lu;
+    return character;
+}
+
 } // namespace
 
 std::uint8_t codeWindows1252(char32_t character) {
@@ -55,12 +67,9 @@ bool estWindows1252(char32_t character) {
 QList<char32_t> horsWindows1252(const QString& texte) {
     QList<char32_t> trouvés;
     QSet<char32_t> vus;
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        char32_t character = texte.at(i).unicode();
-        if (QChar::isHighSurrogate(character) && i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate()) {
-            character = QChar::surrogateToUcs4(texte.at(i).unicode(), texte.at(i + 1).unicode());
-            ++i;
-        }
+    const QChar* const fin = texte.constData() + texte.size();
+    for (const QChar* lu = texte.constData(); lu != fin;) {
+        const char32_t character = lireCaractère(lu, fin);
         if (estWindows1252(character) || vus.contains(character)) continue;
         vus.insert(character);
         trouvés.append(character);
@@ -90,14 +99,8 @@ QByteArray versWindows1252(const QString& texte) {
     QByteArray octets(texte.size(), Qt::Uninitialized);
     char* sortie = octets.data();
     const QChar* const fin = texte.constData() + texte.size();
-    for (const QChar* lu = texte.constData(); lu != fin; ++lu) {
-        char32_t character = lu->unicode();
-        if (lu->isHighSurrogate() && lu + 1 != fin && lu[1].isLowSurrogate()) {
-            character = QChar::surrogateToUcs4(*lu, lu[1]);
-            ++lu;
-        }
-        *sortie++ = static_cast<char>(codeWindows1252(character));
-    }
+    for (const QChar* lu = texte.constData(); lu != fin;)
+        *sortie++ = static_cast<char>(codeWindows1252(lireCaractère(lu, fin)));
     octets.truncate(sortie - octets.constData());
     return octets;
 }
